@@ -1,0 +1,19 @@
+#pragma once
+#include <string>
+
+// Every message the program shows the user goes through one Messages object, so the
+// window build shows real dialogs while tests and the command line answer them from a script.
+class Messages {
+public:
+    virtual ~Messages() = default;
+    // Error box with OK.
+    virtual void ShowError(const std::string& message) = 0;
+    // Warning box with Abort and Ignore; true only when the user chose Abort.
+    virtual bool AskAbortIgnore(const std::string& message) = 0;
+    // Information box with OK.
+    virtual void ShowInfo(const std::string& message) = 0;
+    // Confirmation box with Yes and No; true when the user chose Yes.
+    virtual bool AskYesNo(const std::string& message) = 0;
+    // The plain message box of the programming layer (no icon, OK only).
+    virtual void ShowMessage(const std::string& message) { ShowInfo(message); }
+};

@@ -1,0 +1,41 @@
+#pragma once
+#include "devices/DeviceRecord.h"
+#include "devices/IniFile.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// One entry of the "Dispositivo" menu.
+struct DeviceEntry {
+    std::string name;     // section name, exactly as written
+    std::string similares; // hint text
+};
+
+// What start-up takes from the device file.
+struct DeviceList {
+    uint16_t portBase = DeviceDefaults::Port;
+    std::string adapter; // "[Config] adapter", empty when absent
+    std::vector<DeviceEntry> devices;
+};
+
+// Everything selection reads from a device section.
+struct DeviceSection {
+    DeviceRecord record;      // Family, WBufSize and DeviceName are filled by the caller
+    int32_t palConfDef16 = DeviceDefaults::PalConfDef16;
+    std::string palConfDef18 = DeviceDefaults::PalConfDef18;
+    std::string palConf = DeviceDefaults::PalConf;
+};
+
+// The device list: "port" of [Config] and every section whose name starts with "PIC".
+DeviceList ReadDeviceList(const IniFile& ini);
+
+// The keys of one device section, with their defaults. Sizes that make no sense (a
+// memory below 0 or above the largest address space, a word width outside 1..16) take
+// the key's default like a value that does not convert.
+DeviceSection ReadDeviceSection(const IniFile& ini, const std::string& name);
+
+// Characters 4 and 5 of the name (counted from 1), and their integer value (0 when they
+// do not convert).
+std::string FamilyText(const std::string& deviceName);
+int32_t FamilyOf(const std::string& deviceName);

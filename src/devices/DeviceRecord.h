@@ -1,0 +1,38 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+// The selected device. All zero or empty until the first selection; written only by
+// device selection and read by everything else.
+struct DeviceRecord {
+    std::string DeviceName;
+    int32_t Family = 0;      // 16 or 18, from characters 4 and 5 of the name
+    int32_t ProgMem = 0;     // program cells: words (family 16) or bytes (family 18)
+    int32_t EEProm = 0;      // data EEPROM bytes, 0 = none
+    int32_t ProgBits = 0;    // width of a family 16 program word
+    int32_t RAM = 0;         // shown only
+    int32_t ConfigStart = 0; // family 16: HEX word address of the ID/configuration area
+    int32_t EEPromStart = 0; // family 16: HEX word address of EEPROM byte 0
+    std::string Programming; // algorithm name, compared whole and case-sensitively
+    int32_t WBufSize = 0;    // family 18 write buffer length, 8 after every selection
+};
+
+// Key defaults of a device section.
+namespace DeviceDefaults {
+inline constexpr int32_t ProgMem = 1024;
+inline constexpr int32_t EEProm = 64;
+inline constexpr int32_t ProgBits = 14;
+inline constexpr int32_t RAM = 68;
+inline constexpr int32_t ConfigStart = 0x2000;
+inline constexpr int32_t EEPromStart = 0x2100;
+inline constexpr int32_t PalConfDef16 = 0xFFFF;
+inline constexpr const char* PalConfDef18 = "FFFF FFFF FFFF FFFF FFFF FFFF FFFF";
+inline constexpr const char* PalConf = "- - - - - - - - - - - - - -";
+inline constexpr const char* Programming = "Flash";
+inline constexpr const char* Similares = "-";
+inline constexpr int32_t Port = 888;
+inline constexpr int32_t WBufSize = 8;
+// The largest address space of either family (PIC18: 21-bit table pointer). Larger
+// sizes are not real devices and would only exhaust memory.
+inline constexpr int32_t MaxMemory = 2097152;
+} // namespace DeviceDefaults

@@ -1,0 +1,54 @@
+#include "image/MemoryImage.h"
+
+#include "common/HexText.h"
+#include "devices/IntConv.h"
+
+std::string MemoryImage::BlankProgramText(const DeviceRecord& device) {
+    if (device.Family == 16) {
+        int64_t blank = (int64_t{1} << device.ProgBits) - 1;
+        return Hex(blank, 4);
+    }
+    return "FF";
+}
+
+void MemoryImage::InitHexEditG(const DeviceRecord& device) {
+    ProgUsed = 0;
+    HexEditG.Reset(device.ProgMem, "PROG", BlankProgramText(device));
+}
+
+void MemoryImage::InitDatosEditG(const DeviceRecord& device) {
+    EEPromUsed = 0;
+    DatosEditG.Reset(device.EEProm, "EEPR", "FF");
+}
+
+int32_t MemoryImage::GetIdent() {
+    int32_t value = ConvertIntDef("$" + EditIdent, 0);
+    SetIdent(value);
+    return value;
+}
+
+void MemoryImage::SetIdent(int32_t value) { EditIdent = Hex(value, 4); }
+
+namespace {
+
+bool Edit(CellTable& table, int32_t& used, int column, int row, const std::string& text) {
+    if (!table.IsDataCell(column, row)) {
+        return false;
+    }
+    table.SetCell(column, row, text);
+    int32_t reach = CellTable::AddressOf(column, row) + 1;
+    if (reach > used) {
+        used = reach;
+    }
+    return true;
+}
+
+} // namespace
+
+bool MemoryImage::EditProgramCell(int column, int row, const std::string& text) {
+    return Edit(HexEditG, ProgUsed, column, row, text);
+}
+
+bool MemoryImage::EditDataCell(int column, int row, const std::string& text) {
+    return Edit(DatosEditG, EEPromUsed, column, row, text);
+}

@@ -1,0 +1,33 @@
+#pragma once
+#include "devices/DeviceRecord.h"
+#include "image/CellTable.h"
+
+#include <cstdint>
+#include <string>
+
+// The memory image: program memory and EEPROM as cell texts, the counters of cells in
+// use and the identifier text. There is no binary buffer: consumers parse the texts.
+struct MemoryImage {
+    CellTable HexEditG;   // program memory
+    CellTable DatosEditG; // data EEPROM
+    int32_t ProgUsed = 0;
+    int32_t EEPromUsed = 0;
+    std::string EditIdent = "FFFF";
+
+    // Blank text of a program cell for the device: 2^ProgBits - 1 in 4 digits for
+    // family 16, "FF" otherwise.
+    static std::string BlankProgramText(const DeviceRecord& device);
+
+    void InitHexEditG(const DeviceRecord& device);
+    void InitDatosEditG(const DeviceRecord& device);
+
+    // Reads the identifier as hexadecimal (0 when empty or not hexadecimal) and rewrites
+    // the field normalised to 4 digits.
+    int32_t GetIdent();
+    void SetIdent(int32_t value);
+
+    // A user edit of a cell: the text is stored as typed and the counter is raised to
+    // one past the edited address. Returns false when the cell is not editable.
+    bool EditProgramCell(int column, int row, const std::string& text);
+    bool EditDataCell(int column, int row, const std::string& text);
+};
