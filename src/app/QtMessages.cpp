@@ -1,0 +1,36 @@
+#include "app/QtMessages.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+
+QString Text(const std::string& s) { return QString::fromStdString(s); }
+
+QString Title() { return QApplication::applicationName(); }
+
+} // namespace
+
+void QtMessages::ShowError(const std::string& message) {
+    QMessageBox::critical(parent_, Title(), Text(message));
+}
+
+bool QtMessages::AskAbortIgnore(const std::string& message) {
+    return QMessageBox::warning(parent_, Title(), Text(message),
+                                QMessageBox::Abort | QMessageBox::Ignore,
+                                QMessageBox::Abort) == QMessageBox::Abort;
+}
+
+void QtMessages::ShowInfo(const std::string& message) {
+    QMessageBox::information(parent_, Title(), Text(message));
+}
+
+bool QtMessages::AskYesNo(const std::string& message) {
+    return QMessageBox::question(parent_, Title(), Text(message),
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void QtMessages::ShowMessage(const std::string& message) {
+    QMessageBox box(QMessageBox::NoIcon, Title(), Text(message), QMessageBox::Ok, parent_);
+    box.exec();
+}

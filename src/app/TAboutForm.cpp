@@ -1,0 +1,44 @@
+#include "app/TAboutForm.h"
+
+#include <QFont>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+QLabel* PlaceLabel(QWidget* parent, const QString& text, int left, int top) {
+    auto* label = new QLabel(text, parent);
+    label->move(left, top);
+    label->adjustSize();
+    return label;
+}
+
+} // namespace
+
+TAboutForm::TAboutForm(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowStaysOnTopHint) {
+    setObjectName("AboutForm");
+    setWindowTitle("Sobre Pravik");
+    setFixedSize(220, 142);
+
+    QLabel* title = PlaceLabel(this, "Pravik", 88, 8);
+    QFont bold = title->font();
+    bold.setBold(true);
+    bold.setPixelSize(18);
+    title->setFont(bold);
+    title->adjustSize();
+    PlaceLabel(this, "Programador de PIC", 64, 24);
+    PlaceLabel(this, "ICSP en puerto paralelo", 56, 40);
+    PlaceLabel(this, "versión 3.0", 88, 56);
+    PlaceLabel(this, "PIC16 y PIC18", 64, 80);
+
+    auto* ok = new QPushButton("OK", this);
+    ok->setObjectName("okbut");
+    ok->setGeometry(72, 104, 81, 25);
+    ok->setDefault(true);
+    ok->setFocus();
+    connect(ok, &QPushButton::clicked, this, &TAboutForm::okbutClick);
+}
+
+void TAboutForm::okbutClick() { accept(); }

@@ -1,0 +1,121 @@
+#pragma once
+#include "app/AnchoredLayout.h"
+#include "common/Messages.h"
+#include "common/SettingsStore.h"
+#include "config/ConfigWord16.h"
+#include "config/ConfigWords18.h"
+#include "devices/DeviceRecord.h"
+#include "image/MemoryImage.h"
+
+#include <QMainWindow>
+#include <array>
+#include <string>
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QtCellTableModel;
+class QtHexGridView;
+class TAboutForm;
+class TPalConfForm;
+class TPalConfForm18;
+
+// The main window: the command buttons, the scope box, the two memory grids, the
+// identifier field, the status bar and the menus. It owns the program's models (device
+// record, memory image, configuration words) and hands them to the layers below.
+class TLumbroForm : public QMainWindow {
+    Q_OBJECT
+public:
+    TLumbroForm(Messages& messages, SettingsStore& settings, QWidget* parent = nullptr);
+    ~TLumbroForm() override;
+
+    // Start-up: reads the device file beside the executable (or at iniPath), builds the
+    // menus, restores the last device, zeroes the counters and sets the identifier.
+    void Principal();
+    void Principal(const QString& iniPath);
+    // True once start-up or a selection asked the program to end.
+    bool EndRequested() const { return endRequested_; }
+
+    void RefreshStatus();
+    QString StatusPanel(int index) const;
+
+    DeviceRecord& Device() { return device_; }
+    MemoryImage& Image() { return image_; }
+    ConfigWord16& Config16() { return config16_; }
+    ConfigWords18& Config18() { return config18_; }
+    Messages& Msg() { return messages_; }
+    const QString& IniPath() const { return iniPath_; }
+    uint16_t PortBase() const { return portBase_; }
+
+    // Shows the image's current contents after a layer below changed it.
+    void ReloadGrids();
+    void SyncIdentField();
+
+public slots:
+    void Exit1Click();
+    void SobreProgramaPIC1Click();
+    void ButPalConfClick();
+
+private slots:
+    void DeviceEntryClick(QAction* entry);
+    void EditIdentChanged(const QString& text);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void BuildControls();
+    void BuildMenus();
+    void BuildStatusBar();
+    void LoadDeviceFile();
+    void SelectDevice(QAction* entry);
+    void ApplyFamilyControls();
+    void RequestEnd();
+
+    Messages& messages_;
+    SettingsStore& settings_;
+    DeviceRecord device_;
+    MemoryImage image_;
+    ConfigWord16 config16_;
+    ConfigWords18 config18_;
+    QString iniPath_;
+    uint16_t portBase_ = 888;
+    std::string adapter_;
+    QString lastDir_; // initial directory of the open and save dialogs
+    bool endRequested_ = false;
+    bool started_ = false;
+
+    AnchoredLayout layout_;
+    QWidget* central_ = nullptr;
+    QPushButton* BotonReabre = nullptr;
+    QPushButton* BotonEscribir = nullptr;
+    QPushButton* BotonLeer = nullptr;
+    QPushButton* ButPalConf = nullptr;
+    QLabel* PICNameLab = nullptr;
+    QLabel* Label1 = nullptr;
+    QLineEdit* EditIdent = nullptr;
+    QtCellTableModel* hexModel_ = nullptr;
+    QtCellTableModel* datosModel_ = nullptr;
+    QtHexGridView* HexEditG = nullptr;
+    QtHexGridView* DatosEditG = nullptr;
+    QGroupBox* GBalcance = nullptr;
+    QCheckBox* CBmemprog = nullptr;
+    QCheckBox* CBmemdatos = nullptr;
+    QCheckBox* CBpalconfig = nullptr;
+    QCheckBox* CBident = nullptr;
+    std::array<QLabel*, 8> panels_{};
+
+    QMenu* File1 = nullptr;
+    QMenu* Device1 = nullptr;
+    QMenu* Accin1 = nullptr;
+    QMenu* Help1 = nullptr;
+    std::array<QAction*, 4> recentEntries_{};
+
+    TAboutForm* AboutForm = nullptr;
+    TPalConfForm* PalConfForm = nullptr;
+    TPalConfForm18* PalConfForm18 = nullptr;
+};

@@ -1,0 +1,65 @@
+#include "app/TLumbroForm.h"
+
+#include "config/TPalConfForm.h"
+#include "config/TPalConfForm18.h"
+#include "devices/DeviceSelection.h"
+#include "image/QtCellTableModel.h"
+#include "image/QtHexGridView.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+
+void TLumbroForm::Principal() {
+    Principal(QDir(QCoreApplication::applicationDirPath()).filePath("Pravik.ini"));
+}
+
+void TLumbroForm::Principal(const QString& iniPath) {
+    iniPath_ = iniPath;
+    LoadDeviceFile();
+    config16_.ShowConfigWord();
+    PalConfForm->Refresh();
+    image_.ProgUsed = 0;
+    image_.EEPromUsed = 0;
+    image_.SetIdent(0xFFFF);
+    SyncIdentField();
+    started_ = true;
+}
+
+void TLumbroForm::DeviceEntryClick(QAction* entry) { SelectDevice(entry); }
+
+void TLumbroForm::SelectDevice(QAction* entry) {
+    for (QAction* a : Device1->actions()) {
+        a->setChecked(false);
+    }
+    std::string name = entry->data().toString().toStdString();
+    SelectionResult result = ::SelectDevice(
+        name, iniPath_.toStdString(),
+        SelectionTargets{device_, image_, config16_, config18_, settings_});
+    if (!result.accepted) {
+        messages_.ShowError(result.error);
+        RequestEnd();
+        return;
+    }
+    entry->setChecked(true);
+    PICNameLab->setText(QString::fromStdString(device_.DeviceName));
+    PICNameLab->adjustSize();
+    ApplyFamilyControls();
+    DatosEditG->setEnabled(device_.EEProm > 0);
+    PalConfForm->Refresh();
+    PalConfForm18->Refresh();
+    ReloadGrids();
+    RefreshStatus();
+}
+
+void TLumbroForm::ApplyFamilyControls() {
+    bool family16 = device_.Family == 16;
+    CBmemdatos->setEnabled(family16);
+    CBident->setEnabled(family16);
+    EditIdent->setEnabled(family16);
+    DatosEditG->setEnabled(family16);
+    datosModel_->SetEditable(family16);
+}

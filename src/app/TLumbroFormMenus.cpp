@@ -1,0 +1,102 @@
+#include "app/TLumbroForm.h"
+
+#include "devices/DeviceFile.h"
+#include "devices/IniFile.h"
+
+#include <QMenu>
+
+#include <QMenuBar>
+
+namespace {
+
+// Menu captions that are file paths or device names must show every "&" as written.
+QString Literal(const std::string& text) {
+    return QString::fromStdString(text).replace("&", "&&");
+}
+
+} // namespace
+
+void TLumbroForm::BuildMenus() {
+    menuBar()->setObjectName("MainMenu1");
+    File1 = menuBar()->addMenu("Archivo");
+    File1->setObjectName("File1");
+    QAction* open = File1->addAction("Abrir HEX");
+    open->setObjectName("Open1");
+    QAction* save = File1->addAction("Guardar como");
+    save->setObjectName("SaveAs1");
+    File1->addSeparator();
+    QAction* exit = File1->addAction("Salir");
+    exit->setObjectName("Exit1");
+    connect(exit, &QAction::triggered, this, &TLumbroForm::Exit1Click);
+    File1->addSeparator();
+
+    Device1 = menuBar()->addMenu("Dispositivo");
+    Device1->setObjectName("Device1");
+    connect(Device1, &QMenu::triggered, this, &TLumbroForm::DeviceEntryClick);
+
+    Accin1 = menuBar()->addMenu("Acción");
+    Accin1->setObjectName("Accin1");
+    struct Entry {
+        const char* name;
+        const char* text;
+    };
+    static constexpr Entry kActions[] = {
+        {"BlanckCheck1", "Blank Check"},         {"VerificarPIC1", "Verificar PIC"},
+        {"EscribirPIC1", "Escribir PIC"},        {"LeerPIC1", "Leer PIC"},
+        {"Desproteger1", "Desproteger PIC"},     {"ConfigurarPIC1", "Configurar PIC"},
+        {"BorrarPrograma1", "Borrar Programa"},
+    };
+    for (const Entry& e : kActions) {
+        QAction* action = Accin1->addAction(e.text);
+        action->setObjectName(e.name);
+    }
+    connect(Accin1->findChild<QAction*>("ConfigurarPIC1"), &QAction::triggered, this,
+            &TLumbroForm::ButPalConfClick);
+
+    Help1 = menuBar()->addMenu("Ayuda");
+    Help1->setObjectName("Help1");
+    QAction* about = Help1->addAction("Sobre Lumbro");
+    about->setObjectName("SobreProgramaPIC1");
+    connect(about, &QAction::triggered, this, &TLumbroForm::SobreProgramaPIC1Click);
+}
+
+void TLumbroForm::LoadDeviceFile() {
+    DeviceList list = ReadDeviceList(IniFile::Load(iniPath_.toStdString()));
+    portBase_ = list.portBase;
+    adapter_ = list.adapter;
+    lastDir_ = QString::fromStdString(settings_.Read("Config", "lastdir", ""));
+
+    for (size_t i = 0; i < recentEntries_.size(); ++i) {
+        std::string caption = settings_.Read("Config", "lastfile" + std::to_string(i + 1), "");
+        QAction* entry = File1->addAction(Literal(caption));
+        entry->setObjectName(QString("RecentFile%1").arg(i + 1));
+        entry->setData(QString::fromStdString(caption));
+        entry->setVisible(!caption.empty());
+        recentEntries_[i] = entry;
+    }
+
+    for (const DeviceEntry& d : list.devices) {
+        QAction* entry = Device1->addAction(Literal(d.name));
+        entry->setData(QString::fromStdString(d.name));
+        entry->setCheckable(true);
+        entry->setToolTip(QString::fromStdString(d.similares));
+        entry->setStatusTip(QString::fromStdString(d.similares));
+    }
+    std::string lastPic = settings_.Read("Config", "lastpic", "PIC16F876A");
+
+    if (Device1->actions().isEmpty()) {
+        messages_.ShowError("Fichero de configuración " + iniPath_.toStdString() +
+                            " no encontrado. Vuelva a copiar este fichero o instale de nuevo "
+                            "el programa.");
+        RequestEnd();
+        return;
+    }
+    for (QAction* entry : Device1->actions()) {
+        if (entry->data().toString().toStdString() == lastPic) {
+            SelectDevice(entry);
+        }
+        if (endRequested_) {
+            return;
+        }
+    }
+}

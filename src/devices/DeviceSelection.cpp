@@ -1,0 +1,41 @@
+#include "devices/DeviceSelection.h"
+
+#include "common/HexText.h"
+#include "devices/DeviceFile.h"
+#include "devices/IniFile.h"
+
+SelectionResult SelectDevice(const std::string& name, const std::string& iniPath,
+                             SelectionTargets t) {
+    SelectionResult result;
+    int32_t family = FamilyOf(name);
+    if (family != 16 && family != 18) {
+        result.error = "Familia " + FamilyText(name) + " no reconocida";
+        return result;
+    }
+    result.accepted = true;
+
+    IniFile ini = IniFile::Load(iniPath);
+    DeviceSection section = ReadDeviceSection(ini, name);
+    t.settings.Write("Config", "lastpic", name);
+
+    t.record = section.record;
+    t.record.DeviceName = name;
+    t.record.Family = family;
+    t.record.WBufSize = DeviceDefaults::WBufSize;
+
+    if (family == 18) {
+        t.config18.SetDefaultWords(section.palConfDef18);
+    }
+    // A family 18 device's seven-word text does not convert as one integer and gives the
+    // default word, so the family 16 model always ends up in a defined state.
+    t.config16.SetConfigWord(section.palConfDef16);
+    t.config16.PalEdit2 = Hex(section.palConfDef16, 4);
+    t.config16.SetBitNames(section.palConf);
+
+    if (t.record.EEProm > 0) {
+        t.image.InitDatosEditG(t.record);
+        result.dataGridReset = true;
+    }
+    t.image.InitHexEditG(t.record);
+    return result;
+}
