@@ -66,15 +66,10 @@ IniFile IniFile::Parse(const std::string& text) {
             size_t close = line.find(']');
             std::string name = Trim(line.substr(1, close == std::string::npos ? std::string::npos
                                                                               : close - 1));
-            auto same = std::find_if(sections->begin(), sections->end(),
-                                     [&](const Section& s) { return SameNoCase(s.name, name); });
-            if (same != sections->end()) {
-                // A repeated header continues the first section of that name.
-                current = &*same;
-            } else {
-                sections->push_back(Section{name, {}});
-                current = &sections->back();
-            }
+            // Like the Windows reader, a repeated header is listed again, and lookups
+            // find the first section of that name.
+            sections->push_back(Section{name, {}});
+            current = &sections->back();
             continue;
         }
         size_t eq = line.find('=');

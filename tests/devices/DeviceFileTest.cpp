@@ -1,0 +1,87 @@
+#include "devices/DeviceFile.h"
+
+#include <algorithm>
+
+#include <gtest/gtest.h>
+
+TEST(DeviceFile, ListHasPortAndOnlyUpperCasePicSections) {
+    IniFile ini = IniFile::Parse("[Config]\nport=$278\n[PIC16F84A]\n"
+                                 "Similares=PIC16F84\n[pic16f84a]\n[Other]\n[PIC12F675]\n[PIC18F452]\n");
+    DeviceList list = ReadDeviceList(ini);
+    EXPECT_EQ(list.portBase, 0x278);
+    ASSERT_EQ(list.devices.size(), 3u);
+    EXPECT_EQ(list.devices[0].name, "PIC16F84A");
+    EXPECT_EQ(list.devices[0].similares, "PIC16F84");
+    EXPECT_EQ(list.devices[1].name, "PIC12F675");
+    EXPECT_EQ(list.devices[1].similares, "-");
+    EXPECT_EQ(list.devices[2].name, "PIC18F452");
+}
+
+TEST(DeviceFile, PortIsTruncatedTo16BitsAndDefaultsTo888) {
+    EXPECT_EQ(ReadDeviceList(IniFile::Parse("[Config]\nport=$12345\n")).portBase, 0x2345);
+    EXPECT_EQ(ReadDeviceList(IniFile::Parse("[Config]\nport=LPT1\n")).portBase, 888);
+    EXPECT_EQ(ReadDeviceList(IniFile::Parse("")).portBase, 888);
+}
+
+TEST(DeviceFile, SectionWithoutKeysGivesAllDefaults) {
+    DeviceSection s = ReadDeviceSection(IniFile::Parse("[PIC16FX]\n"), "PIC16FX");
+    EXPECT_EQ(s.record.ProgMem, 1024);
+    EXPECT_EQ(s.record.EEProm, 64);
+    EXPECT_EQ(s.record.ProgBits, 14);
+    EXPECT_EQ(s.record.RAM, 68);
+    EXPECT_EQ(s.record.ConfigStart, 0x2000);
+    EXPECT_EQ(s.record.EEPromStart, 0x2100);
+    EXPECT_EQ(s.record.Programming, "Flash");
+    EXPECT_EQ(s.palConfDef16, 0xFFFF);
+    EXPECT_EQ(s.palConfDef18, "FFFF FFFF FFFF FFFF FFFF FFFF FFFF");
+    EXPECT_EQ(s.palConf, "- - - - - - - - - - - - - -");
+}
+
+TEST(DeviceFile, SizesThatMakeNoSenseTakeTheDefault) {
+    DeviceSection s = ReadDeviceSection(
+        IniFile::Parse("[P]\nProgMem=-1\nEEProm=2097153\nProgBits=17\n"), "P");
+    EXPECT_EQ(s.record.ProgMem, 1024);
+    EXPECT_EQ(s.record.EEProm, 64);
+    EXPECT_EQ(s.record.ProgBits, 14);
+    s = ReadDeviceSection(IniFile::Parse("[P]\nProgMem=2097152\nEEProm=0\nProgBits=0\n"), "P");
+    EXPECT_EQ(s.record.ProgMem, 2097152);
+    EXPECT_EQ(s.record.EEProm, 0);
+    EXPECT_EQ(s.record.ProgBits, 14);
+    s = ReadDeviceSection(IniFile::Parse("[P]\nProgBits=12\n"), "P");
+    EXPECT_EQ(s.record.ProgBits, 12);
+}
+
+TEST(DeviceFile, FamilyFromCharactersFourAndFive) {
+    EXPECT_EQ(FamilyOf("PIC16F876A"), 16);
+    EXPECT_EQ(FamilyOf("PIC18F452"), 18);
+    EXPECT_EQ(FamilyOf("PIC12F675"), 12);
+    EXPECT_EQ(FamilyOf("PICXX"), 0);
+    EXPECT_EQ(FamilyOf("PIC"), 0);
+    EXPECT_EQ(FamilyText("PIC12F675"), "12");
+}
+
+TEST(DeviceFile, ShippedFileHasTheDefaultDeviceAndValidFamilies) {
+    IniFile ini = IniFile::Load(PRAVIK_SOURCE_DIR "/data/Pravik.ini");
+    DeviceList list = ReadDeviceList(ini);
+    EXPECT_EQ(list.portBase, 0x378);
+    EXPECT_EQ(list.adapter, "parport");
+    ASSERT_GE(list.devices.size(), 40u);
+    bool hasDefault = false;
+    for (const DeviceEntry& d : list.devices) {
+        hasDefault |= d.name == "PIC16F876A";
+        int family = FamilyOf(d.name);
+        EXPECT_TRUE(family == 16 || family == 18) << d.name;
+        DeviceSection s = ReadDeviceSection(ini, d.name);
+        if (family == 16) {
+            EXPECT_NE(s.palConfDef16, 0xFFFF) << d.name;
+            EXPECT_EQ(std::count(s.palConf.begin(), s.palConf.end(), ' '), 13) << d.name;
+        }
+    }
+    EXPECT_TRUE(hasDefault);
+    DeviceSection f876a = ReadDeviceSection(ini, "PIC16F876A");
+    EXPECT_EQ(f876a.record.ProgMem, 8192);
+    EXPECT_EQ(f876a.record.EEProm, 256);
+    EXPECT_EQ(f876a.record.RAM, 368);
+    EXPECT_EQ(f876a.palConfDef16, 0x3F72);
+    EXPECT_EQ(f876a.record.Programming, "Flash2");
+}

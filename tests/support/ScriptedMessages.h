@@ -1,0 +1,49 @@
+#pragma once
+#include "common/Messages.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+// Records every message in order and answers the questions from a script.
+class ScriptedMessages : public Messages {
+public:
+    struct Record {
+        std::string kind; // "error", "warning", "info", "question", "message"
+        std::string text;
+    };
+
+    void ShowError(const std::string& message) override { log.push_back({"error", message}); }
+    bool AskAbortIgnore(const std::string& message) override {
+        log.push_back({"warning", message});
+        return Next(abortAnswers, true);
+    }
+    void ShowInfo(const std::string& message) override { log.push_back({"info", message}); }
+    bool AskYesNo(const std::string& message) override {
+        log.push_back({"question", message});
+        return Next(yesAnswers, false);
+    }
+    void ShowMessage(const std::string& message) override { log.push_back({"message", message}); }
+
+    std::vector<std::string> Texts() const {
+        std::vector<std::string> texts;
+        for (const Record& r : log) {
+            texts.push_back(r.text);
+        }
+        return texts;
+    }
+
+    std::vector<Record> log;
+    std::deque<bool> abortAnswers; // true = Abort
+    std::deque<bool> yesAnswers;   // true = Yes
+
+private:
+    static bool Next(std::deque<bool>& answers, bool fallback) {
+        if (answers.empty()) {
+            return fallback;
+        }
+        bool a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+};
