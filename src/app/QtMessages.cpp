@@ -5,9 +5,13 @@
 
 namespace {
 
-QString Text(const std::string& s) { return QString::fromStdString(s); }
+QString Text(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
-QString Title() { return QApplication::applicationName(); }
+QString Title() {
+    return QApplication::applicationName();
+}
 
 } // namespace
 

@@ -41,4 +41,6 @@ TAboutForm::TAboutForm(QWidget* parent)
     connect(ok, &QPushButton::clicked, this, &TAboutForm::okbutClick);
 }
 
-void TAboutForm::okbutClick() { accept(); }
+void TAboutForm::okbutClick() {
+    accept();
+}

@@ -55,6 +55,7 @@ void TLumbroForm::BuildControls() {
     button(BotonLeer, "BotonLeer", "Leer", {168, 0, 57, 25});
     button(ButPalConf, "ButPalConf", "Configuración", {232, 0, 89, 25});
     connect(ButPalConf, &QPushButton::clicked, this, &TLumbroForm::ButPalConfClick);
+    connect(BotonReabre, &QPushButton::clicked, this, &TLumbroForm::BotonReabreClick);
 
     PICNameLab = new QLabel("PIC", central_);
     PICNameLab->setObjectName("PICNameLab");
@@ -158,11 +159,10 @@ void TLumbroForm::RefreshStatus() {
     panels_[1]->setText(QString("PR=%1(%2)").arg(image_.ProgUsed).arg(device_.ProgMem));
     panels_[2]->setText(QString("EE=%1(%2)").arg(image_.EEPromUsed).arg(device_.EEProm));
     panels_[3]->setText(QString("RA=%1").arg(device_.RAM));
-    panels_[4]->setText(device_.Family == 16
-                            ? QString("CONF=%1")
-                                  .arg(config16_.GetConfigWord(), 4, 16, QChar('0'))
-                                  .toUpper()
-                            : QString());
+    panels_[4]->setText(
+        device_.Family == 16
+            ? QString("CONF=%1").arg(config16_.GetConfigWord(), 4, 16, QChar('0')).toUpper()
+            : QString());
 }
 
 QString TLumbroForm::StatusPanel(int index) const {
@@ -176,13 +176,21 @@ void TLumbroForm::ReloadGrids() {
     DatosEditG->ApplySizes();
 }
 
-void TLumbroForm::SyncIdentField() { EditIdent->setText(QString::fromStdString(image_.EditIdent)); }
+void TLumbroForm::SyncIdentField() {
+    EditIdent->setText(QString::fromStdString(image_.EditIdent));
+}
 
-void TLumbroForm::EditIdentChanged(const QString& text) { image_.EditIdent = text.toStdString(); }
+void TLumbroForm::EditIdentChanged(const QString& text) {
+    image_.EditIdent = text.toStdString();
+}
 
-void TLumbroForm::Exit1Click() { close(); }
+void TLumbroForm::Exit1Click() {
+    close();
+}
 
-void TLumbroForm::SobreProgramaPIC1Click() { AboutForm->exec(); }
+void TLumbroForm::SobreProgramaPIC1Click() {
+    AboutForm->exec();
+}
 
 void TLumbroForm::ButPalConfClick() {
     if (device_.Family == 16) {

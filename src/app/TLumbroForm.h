@@ -51,11 +51,22 @@ public:
     const QString& IniPath() const { return iniPath_; }
     uint16_t PortBase() const { return portBase_; }
 
+    // Loads an Intel HEX file into the image (what "Abrir HEX" does after its dialog).
+    void LoadHexFile(const QString& path);
+    // Saves the family 16 image as an Intel HEX file (what "Guardar como" does after its
+    // dialog has been confirmed).
+    void SaveHexFile(const QString& path);
+
     // Shows the image's current contents after a layer below changed it.
     void ReloadGrids();
     void SyncIdentField();
 
 public slots:
+    void Open1Click();
+    void SaveAs1Click();
+    void BotonReabreClick();
+    void ReopenLastHex();
+    void RecentFileClick(QAction* entry);
     void Exit1Click();
     void SobreProgramaPIC1Click();
     void ButPalConfClick();
@@ -75,6 +86,10 @@ private:
     void SelectDevice(QAction* entry);
     void ApplyFamilyControls();
     void RequestEnd();
+    void ShowRecentFiles(const std::array<std::string, 4>& paths);
+    void SetLastDir(const QString& dir);
+    QString CaptionSuffix() const;
+    void RefreshConfigForms();
 
     Messages& messages_;
     SettingsStore& settings_;

@@ -20,6 +20,7 @@ void TLumbroForm::Principal() {
 void TLumbroForm::Principal(const QString& iniPath) {
     iniPath_ = iniPath;
     LoadDeviceFile();
+    setWindowTitle("Pravik" + CaptionSuffix());
     config16_.ShowConfigWord();
     PalConfForm->Refresh();
     image_.ProgUsed = 0;
@@ -29,16 +30,18 @@ void TLumbroForm::Principal(const QString& iniPath) {
     started_ = true;
 }
 
-void TLumbroForm::DeviceEntryClick(QAction* entry) { SelectDevice(entry); }
+void TLumbroForm::DeviceEntryClick(QAction* entry) {
+    SelectDevice(entry);
+}
 
 void TLumbroForm::SelectDevice(QAction* entry) {
     for (QAction* a : Device1->actions()) {
         a->setChecked(false);
     }
     std::string name = entry->data().toString().toStdString();
-    SelectionResult result = ::SelectDevice(
-        name, iniPath_.toStdString(),
-        SelectionTargets{device_, image_, config16_, config18_, settings_});
+    SelectionResult result =
+        ::SelectDevice(name, iniPath_.toStdString(),
+                       SelectionTargets{device_, image_, config16_, config18_, settings_});
     if (!result.accepted) {
         messages_.ShowError(result.error);
         RequestEnd();

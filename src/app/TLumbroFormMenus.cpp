@@ -22,8 +22,10 @@ void TLumbroForm::BuildMenus() {
     File1->setObjectName("File1");
     QAction* open = File1->addAction("Abrir HEX");
     open->setObjectName("Open1");
+    connect(open, &QAction::triggered, this, &TLumbroForm::Open1Click);
     QAction* save = File1->addAction("Guardar como");
     save->setObjectName("SaveAs1");
+    connect(save, &QAction::triggered, this, &TLumbroForm::SaveAs1Click);
     File1->addSeparator();
     QAction* exit = File1->addAction("Salir");
     exit->setObjectName("Exit1");
@@ -41,9 +43,9 @@ void TLumbroForm::BuildMenus() {
         const char* text;
     };
     static constexpr Entry kActions[] = {
-        {"BlanckCheck1", "Blank Check"},         {"VerificarPIC1", "Verificar PIC"},
-        {"EscribirPIC1", "Escribir PIC"},        {"LeerPIC1", "Leer PIC"},
-        {"Desproteger1", "Desproteger PIC"},     {"ConfigurarPIC1", "Configurar PIC"},
+        {"BlanckCheck1", "Blank Check"},        {"VerificarPIC1", "Verificar PIC"},
+        {"EscribirPIC1", "Escribir PIC"},       {"LeerPIC1", "Leer PIC"},
+        {"Desproteger1", "Desproteger PIC"},    {"ConfigurarPIC1", "Configurar PIC"},
         {"BorrarPrograma1", "Borrar Programa"},
     };
     for (const Entry& e : kActions) {
@@ -72,6 +74,7 @@ void TLumbroForm::LoadDeviceFile() {
         entry->setObjectName(QString("RecentFile%1").arg(i + 1));
         entry->setData(QString::fromStdString(caption));
         entry->setVisible(!caption.empty());
+        connect(entry, &QAction::triggered, this, [this, entry] { RecentFileClick(entry); });
         recentEntries_[i] = entry;
     }
 

@@ -37,7 +37,9 @@ void ConfigWord16::SetBitNames(const std::string& text) {
     names_[0] = rest;
 }
 
-void ConfigWord16::ShowConfigWord() { PalEdit = Hex(GetConfigWord(), 4); }
+void ConfigWord16::ShowConfigWord() {
+    PalEdit = Hex(GetConfigWord(), 4);
+}
 
 void ConfigWord16::SetBit(int bit, bool checked) {
     if (bit < 0 || bit >= kBits) {

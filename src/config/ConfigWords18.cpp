@@ -33,4 +33,6 @@ void ConfigWords18::EditConfExit(int n) {
     field = (value < 0 || value > 0xFFFF) ? "FFFF" : Hex(value, 4);
 }
 
-void ConfigWords18::Recomendados() { EditConf = Edit; }
+void ConfigWords18::Recomendados() {
+    EditConf = Edit;
+}

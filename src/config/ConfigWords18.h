@@ -20,6 +20,5 @@ public:
 
     std::array<std::string, kWords> EditConf{"0000", "0000", "0000", "0000",
                                              "0000", "0000", "0000"};
-    std::array<std::string, kWords> Edit{"0000", "0000", "0000", "0000",
-                                         "0000", "0000", "0000"};
+    std::array<std::string, kWords> Edit{"0000", "0000", "0000", "0000", "0000", "0000", "0000"};
 };

@@ -27,8 +27,7 @@ QLineEdit* AddWordEdit(QWidget* parent, const char* name, QRect rect) {
 
 } // namespace
 
-TPalConfForm::TPalConfForm(ConfigWord16& model, QWidget* parent)
-    : QDialog(parent), model_(model) {
+TPalConfForm::TPalConfForm(ConfigWord16& model, QWidget* parent) : QDialog(parent), model_(model) {
     setObjectName("PalConfForm");
     setWindowTitle("Palabra de Configuración, familia 16");
     setFixedSize(500, 405);

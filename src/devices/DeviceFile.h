@@ -8,7 +8,7 @@
 
 // One entry of the "Dispositivo" menu.
 struct DeviceEntry {
-    std::string name;     // section name, exactly as written
+    std::string name;      // section name, exactly as written
     std::string similares; // hint text
 };
 
@@ -21,7 +21,7 @@ struct DeviceList {
 
 // Everything selection reads from a device section.
 struct DeviceSection {
-    DeviceRecord record;      // Family, WBufSize and DeviceName are filled by the caller
+    DeviceRecord record; // Family, WBufSize and DeviceName are filled by the caller
     int32_t palConfDef16 = DeviceDefaults::PalConfDef16;
     std::string palConfDef18 = DeviceDefaults::PalConfDef18;
     std::string palConf = DeviceDefaults::PalConf;

@@ -17,8 +17,8 @@ struct SelectionTargets {
 };
 
 struct SelectionResult {
-    bool accepted = false;     // false: family not 16 or 18, nothing was changed
-    std::string error;         // "Familia XX no reconocida" when not accepted
+    bool accepted = false;      // false: family not 16 or 18, nothing was changed
+    std::string error;          // "Familia XX no reconocida" when not accepted
     bool dataGridReset = false; // the EEPROM grid was reset (device has EEPROM)
 };
 

@@ -22,8 +22,7 @@ std::string Trim(const std::string& s) {
 }
 
 bool SameNoCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return std::tolower(static_cast<unsigned char>(x)) ==
                       std::tolower(static_cast<unsigned char>(y));
            });
@@ -64,8 +63,8 @@ IniFile IniFile::Parse(const std::string& text) {
         }
         if (line[0] == '[') {
             size_t close = line.find(']');
-            std::string name = Trim(line.substr(1, close == std::string::npos ? std::string::npos
-                                                                              : close - 1));
+            std::string name =
+                Trim(line.substr(1, close == std::string::npos ? std::string::npos : close - 1));
             // Like the Windows reader, a repeated header is listed again, and lookups
             // find the first section of that name.
             sections->push_back(Section{name, {}});

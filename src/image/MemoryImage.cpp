@@ -27,7 +27,9 @@ int32_t MemoryImage::GetIdent() {
     return value;
 }
 
-void MemoryImage::SetIdent(int32_t value) { EditIdent = Hex(value, 4); }
+void MemoryImage::SetIdent(int32_t value) {
+    EditIdent = Hex(value, 4);
+}
 
 namespace {
 

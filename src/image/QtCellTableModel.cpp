@@ -13,7 +13,9 @@ void QtCellTableModel::SetEditable(bool editable) {
     Reload();
 }
 
-QString QtCellTableModel::Corner() const { return QString::fromStdString(table_.Cell(0, 0)); }
+QString QtCellTableModel::Corner() const {
+    return QString::fromStdString(table_.Cell(0, 0));
+}
 
 int QtCellTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : (table_.RowCount() > 0 ? table_.RowCount() - 1 : 0);

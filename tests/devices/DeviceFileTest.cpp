@@ -5,8 +5,9 @@
 #include <gtest/gtest.h>
 
 TEST(DeviceFile, ListHasPortAndOnlyUpperCasePicSections) {
-    IniFile ini = IniFile::Parse("[Config]\nport=$278\n[PIC16F84A]\n"
-                                 "Similares=PIC16F84\n[pic16f84a]\n[Other]\n[PIC12F675]\n[PIC18F452]\n");
+    IniFile ini =
+        IniFile::Parse("[Config]\nport=$278\n[PIC16F84A]\n"
+                       "Similares=PIC16F84\n[pic16f84a]\n[Other]\n[PIC12F675]\n[PIC18F452]\n");
     DeviceList list = ReadDeviceList(ini);
     EXPECT_EQ(list.portBase, 0x278);
     ASSERT_EQ(list.devices.size(), 3u);
@@ -38,8 +39,8 @@ TEST(DeviceFile, SectionWithoutKeysGivesAllDefaults) {
 }
 
 TEST(DeviceFile, SizesThatMakeNoSenseTakeTheDefault) {
-    DeviceSection s = ReadDeviceSection(
-        IniFile::Parse("[P]\nProgMem=-1\nEEProm=2097153\nProgBits=17\n"), "P");
+    DeviceSection s =
+        ReadDeviceSection(IniFile::Parse("[P]\nProgMem=-1\nEEProm=2097153\nProgBits=17\n"), "P");
     EXPECT_EQ(s.record.ProgMem, 1024);
     EXPECT_EQ(s.record.EEProm, 64);
     EXPECT_EQ(s.record.ProgBits, 14);

@@ -9,8 +9,8 @@ TEST(IniFile, SectionsInFileOrderWithCaseInsensitiveLookup) {
                                  "[PIC16F84A]\r\nProgMem=1024\r\n"
                                  "[pic16f84a]\nEEProm=1\n[Zeta]\n[Alpha]\n");
     std::vector<std::string> names = ini.SectionNames();
-    ASSERT_EQ(names, (std::vector<std::string>{"Config", "PIC16F84A", "pic16f84a", "Zeta",
-                                               "Alpha"}));
+    ASSERT_EQ(names,
+              (std::vector<std::string>{"Config", "PIC16F84A", "pic16f84a", "Zeta", "Alpha"}));
     EXPECT_EQ(ini.ReadString("config", "PORT", ""), "0x278");
     EXPECT_EQ(ini.ReadInteger("CONFIG", "port", 888), 0x278);
     // Lookups find the first section of a name, whatever its case.

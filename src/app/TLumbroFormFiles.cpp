@@ -1,0 +1,136 @@
+#include "app/TLumbroForm.h"
+
+#include "config/TPalConfForm.h"
+#include "config/TPalConfForm18.h"
+#include "image/HexReader.h"
+#include "image/HexWriter.h"
+#include "image/RecentFiles.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+QString Literal(const std::string& text) {
+    return QString::fromStdString(text).replace("&", "&&");
+}
+
+} // namespace
+
+void TLumbroForm::Open1Click() {
+    QFileDialog dialog(this, "Abre fichero HEX", lastDir_);
+    dialog.setObjectName("OpenHex");
+    dialog.setNameFilters({"Hex File (*.hex *.HEX *.Hex)", "Todos los ficheros (*)"});
+    dialog.setDefaultSuffix("hex");
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        LoadHexFile(dialog.selectedFiles().first());
+    }
+}
+
+void TLumbroForm::BotonReabreClick() {
+    ReopenLastHex();
+}
+
+void TLumbroForm::ReopenLastHex() {
+    if (recentEntries_[0]->isVisible()) {
+        LoadHexFile(recentEntries_[0]->data().toString());
+    }
+}
+
+void TLumbroForm::RecentFileClick(QAction* entry) {
+    LoadHexFile(entry->data().toString());
+}
+
+void TLumbroForm::ShowRecentFiles(const std::array<std::string, 4>& paths) {
+    for (size_t i = 0; i < recentEntries_.size(); ++i) {
+        recentEntries_[i]->setText(Literal(paths[i]));
+        recentEntries_[i]->setData(QString::fromStdString(paths[i]));
+        recentEntries_[i]->setVisible(!paths[i].empty());
+    }
+}
+
+void TLumbroForm::SetLastDir(const QString& dir) {
+    lastDir_ = dir;
+    settings_.Write("Config", "lastdir", dir.toStdString());
+}
+
+void TLumbroForm::RefreshConfigForms() {
+    PalConfForm->Refresh();
+    PalConfForm18->Refresh();
+}
+
+void TLumbroForm::LoadHexFile(const QString& path) {
+    const std::string file = path.toStdString();
+    std::error_code ec;
+    std::ifstream in;
+    if (!std::filesystem::is_directory(file, ec)) {
+        in.open(file, std::ios::binary);
+    }
+    if (!in.is_open()) {
+        messages_.ShowError("No se puede leer el fichero HEX.");
+        return;
+    }
+    image_.InitHexEditG(device_);
+    image_.InitDatosEditG(device_);
+    QFileInfo info(path);
+    setWindowTitle("Pravik - " + info.fileName() + CaptionSuffix());
+    image_.SetIdent(0xFFFF);
+    ShowRecentFiles(RecentFiles::Add(settings_, file));
+    SetLastDir(info.absolutePath());
+
+    setEnabled(false);
+    ReadHexRecords(
+        in, HexLoadTargets{device_, image_, config16_, config18_, messages_, [](uint64_t) {
+                               QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+                           }});
+    ReloadGrids();
+    SyncIdentField();
+    RefreshConfigForms();
+    RefreshStatus();
+    setEnabled(true);
+}
+
+void TLumbroForm::SaveAs1Click() {
+    if (device_.Family != 16) {
+        messages_.ShowError("Opción disponible sólo para la familia 16.");
+        return;
+    }
+    QFileDialog dialog(this, "Save As", lastDir_);
+    dialog.setObjectName("SaveHexDialogo");
+    dialog.setNameFilters({"Hex Files (*.hex *.HEX)", "Todos los ficheros (*)"});
+    dialog.setDefaultSuffix("hex");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        SaveHexFile(dialog.selectedFiles().first());
+    }
+}
+
+void TLumbroForm::SaveHexFile(const QString& path) {
+    if (device_.Family != 16) {
+        messages_.ShowError("Opción disponible sólo para la familia 16.");
+        return;
+    }
+    // The directory is remembered as soon as the user has chosen it, even when the file
+    // then cannot be created.
+    SetLastDir(QFileInfo(path).absolutePath());
+    HexImage hex = BuildHexLines(device_, image_, config16_.GetConfigWord());
+    SyncIdentField();
+    if (!hex.error.empty()) {
+        messages_.ShowError(hex.error);
+        return;
+    }
+    if (!WriteHexFileAtomically(path.toStdString(), hex.lines)) {
+        messages_.ShowError("No se puede crear el fichero.");
+    }
+}
+
+QString TLumbroForm::CaptionSuffix() const {
+    return adapter_ == "simulator" ? QString(" [simulador]") : QString();
+}

@@ -1,0 +1,48 @@
+#include "image/HexChecksum.h"
+
+#include "common/HexText.h"
+
+namespace {
+
+int Digit(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
+}
+
+} // namespace
+
+std::optional<std::string> HexChecksum(std::string_view line, std::string* badGroup) {
+    unsigned sum = 0;
+    size_t pos = 1;
+    do {
+        std::string_view group = pos < line.size() ? line.substr(pos, 2) : std::string_view();
+        int value = 0;
+        bool ok = !group.empty();
+        for (char c : group) {
+            int d = Digit(c);
+            ok = ok && d >= 0;
+            value = value * 16 + (d < 0 ? 0 : d);
+        }
+        if (!ok) {
+            if (badGroup != nullptr) {
+                *badGroup = std::string(group);
+            }
+            return std::nullopt;
+        }
+        sum += static_cast<unsigned>(value);
+        pos += 2;
+    } while (pos < line.size());
+    return Hex((256 - sum % 256) % 256, 2);
+}
+
+std::string NotHexMessage(const std::string& group) {
+    return "'" + group + "' no es un valor hexadecimal válido.";
+}

@@ -1,0 +1,28 @@
+#pragma once
+#include "devices/DeviceRecord.h"
+#include "image/MemoryImage.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The lines of the Intel HEX file of a family 16 image: program memory (two bytes a
+// word, low byte first), the identifier as the four ID words at 0x4000, the configuration
+// word at 0x400E, the data EEPROM (a byte and 00 a word) at 2 x EEPromStart, and the end
+// record. Every cell is parsed first and written as upper-case hex of its full width; when
+// a cell does not parse or does not fit its word, no line is produced and `error` names
+// the memory and the address.
+struct HexImage {
+    std::vector<std::string> lines;
+    std::string error;
+};
+HexImage BuildHexLines(const DeviceRecord& device, MemoryImage& image, int32_t configWord);
+
+// Writes the lines, each ended by CR LF, to a temporary file in the target's directory and
+// renames it over the target only when complete, so a failure never destroys the user's
+// file. Returns false when the file cannot be created or written.
+bool WriteHexFileAtomically(const std::string& path, const std::vector<std::string>& lines);
+
+// Record helper shared by the writer and tests: ":" LL AAAA TT data CC.
+std::string HexRecord(uint32_t address, const std::string& type, const std::string& data);

@@ -1,0 +1,114 @@
+#include "app/TLumbroForm.h"
+#include "support/ScriptedMessages.h"
+#include "support/TempDir.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QtTest>
+#include <fstream>
+
+namespace {
+
+const char* kIni = "[Config]\nport=0x378\n"
+                   "[PIC16F876A]\nProgMem=8192\nEEProm=256\nRAM=368\nPalConfDef=0x3F72\n"
+                   "[PIC18F452]\nProgMem=32768\nEEProm=256\nRAM=1536\n";
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), {});
+}
+
+} // namespace
+
+class HexFilesWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void OpeningAFileFillsTheImageCaptionRecentListAndDirectory() {
+        TempDir dir;
+        ScriptedMessages messages;
+        MemorySettingsStore settings;
+        settings.Write("Config", "lastfile1", "/old/one.hex");
+        TLumbroForm form(messages, settings);
+        form.Principal(QString::fromStdString(dir.Write("Pravik.ini", kIni)));
+        std::string hex = dir.Write("prog.hex", ":0400000034127856E8\n:02400E00723FFF\n"
+                                                ":00000001FF\n");
+        form.LoadHexFile(QString::fromStdString(hex));
+        QVERIFY(messages.log.empty());
+        QCOMPARE(form.windowTitle(), QString("Pravik - prog.hex"));
+        QCOMPARE(form.Image().HexEditG.At(1), std::string("5678"));
+        QCOMPARE(form.StatusPanel(1), QString("PR=2(8192)"));
+        QCOMPARE(form.StatusPanel(4), QString("CONF=3F72"));
+        QCOMPARE(settings.Read("Config", "lastfile1", ""), hex);
+        QCOMPARE(settings.Read("Config", "lastfile2", ""), std::string("/old/one.hex"));
+        QCOMPARE(settings.Read("Config", "lastdir", ""), dir.Path());
+        QList<QAction*> file = form.findChild<QMenu*>("File1")->actions();
+        QCOMPARE(file[5]->text(), QString::fromStdString(hex));
+        QVERIFY(file[6]->isVisible());
+
+        // "Reabre Hex" loads slot 1 again, after the user edited the image.
+        form.Image().EditProgramCell(2, 1, "0000");
+        form.BotonReabreClick();
+        QCOMPARE(form.Image().HexEditG.At(1), std::string("5678"));
+        QVERIFY(form.isEnabled());
+    }
+
+    void UnreadableFileChangesNothing() {
+        TempDir dir;
+        ScriptedMessages messages;
+        MemorySettingsStore settings;
+        TLumbroForm form(messages, settings);
+        form.Principal(QString::fromStdString(dir.Write("Pravik.ini", kIni)));
+        form.Image().EditProgramCell(1, 1, "1111");
+        form.LoadHexFile(QString::fromStdString(dir.File("gone.hex")));
+        form.LoadHexFile(QString::fromStdString(dir.Path()));
+        QCOMPARE(messages.Texts(), (std::vector<std::string>{"No se puede leer el fichero HEX.",
+                                                             "No se puede leer el fichero HEX."}));
+        QCOMPARE(form.Image().HexEditG.At(0), std::string("1111"));
+        QCOMPARE(form.windowTitle(), QString("Pravik"));
+        QCOMPARE(settings.Read("Config", "lastfile1", ""), std::string());
+    }
+
+    void SavingWritesTheImageAndReportsFailures() {
+        TempDir dir;
+        ScriptedMessages messages;
+        MemorySettingsStore settings;
+        TLumbroForm form(messages, settings);
+        form.Principal(QString::fromStdString(dir.Write("Pravik.ini", kIni)));
+        form.Image().EditProgramCell(1, 1, "2a5");
+        form.SaveHexFile(QString::fromStdString(dir.File("out.hex")));
+        QVERIFY(messages.log.empty());
+        std::string text = ReadAll(dir.File("out.hex"));
+        QVERIFY(text.rfind(":20000000A502FF3F", 0) == 0);
+        QVERIFY(text.find(":02400E00723FFF\r\n") != std::string::npos);
+        QCOMPARE(settings.Read("Config", "lastdir", ""), dir.Path());
+
+        form.Image().EditProgramCell(2, 1, "zz");
+        form.SaveHexFile(QString::fromStdString(dir.File("out.hex")));
+        QCOMPARE(messages.Texts(),
+                 std::vector<std::string>{
+                     "Error en los códigos de programa (fuera de rango), dir: 0001"});
+        QCOMPARE(ReadAll(dir.File("out.hex")), text); // the old file is untouched
+
+        messages.log.clear();
+        form.Image().EditProgramCell(2, 1, "0");
+        form.SaveHexFile(QString::fromStdString(dir.File("no/such/dir/out.hex")));
+        QCOMPARE(messages.Texts(), std::vector<std::string>{"No se puede crear el fichero."});
+        QCOMPARE(settings.Read("Config", "lastdir", ""), dir.File("no/such/dir"));
+    }
+
+    void Family18CannotBeSaved() {
+        TempDir dir;
+        ScriptedMessages messages;
+        MemorySettingsStore settings;
+        settings.Write("Config", "lastpic", "PIC18F452");
+        TLumbroForm form(messages, settings);
+        form.Principal(QString::fromStdString(dir.Write("Pravik.ini", kIni)));
+        form.SaveAs1Click();
+        QCOMPARE(messages.Texts(),
+                 std::vector<std::string>{"Opción disponible sólo para la familia 16."});
+    }
+};
+
+QTEST_MAIN(HexFilesWindowTest)
+#include "HexFilesWindowTest.moc"
