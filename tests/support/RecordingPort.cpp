@@ -1,4 +1,4 @@
-#include "RecordingPort.h"
+#include "support/RecordingPort.h"
 
 void RecordingPort::WriteData(uint8_t value) {
     writes_.push_back({value, delay_.Now()});
