@@ -1,0 +1,100 @@
+#include "programmer/IntPower.h"
+#include "programmer/LineStates.h"
+#include "programmer/Programmer.h"
+
+namespace {
+constexpr int CommandBits18 = 4;
+constexpr int OperandBits18 = 16;
+constexpr uint32_t CommandMask18 = 0x0F;
+constexpr int32_t FirstLineCode = 0;
+constexpr int32_t FirstReadCode = 1;
+constexpr int32_t LastReadCode = 11;
+constexpr int32_t FirstModeCode = 64;
+constexpr int32_t LastModeCode = 66;
+constexpr int32_t UndefinedNotSent = -2;
+constexpr int ReadByteShift = 8; // the byte arrives in the last 8 of the 16 clocks
+
+// The holds that follow the fourth command clock of the two timed NOPs.
+constexpr uint32_t EraseHoldMs = 6;
+constexpr uint32_t ProgramHoldMs = 1;
+constexpr int32_t ProgramHoldExtraMicros = 10;
+constexpr int32_t DischargeMicros = 110; // clock low before the operand after programming
+
+bool BitOf(uint32_t value, int i) {
+    return ((value >> i) & 1U) != 0;
+}
+} // namespace
+
+int32_t Programmer::IcspCommand18(int32_t code, uint32_t data) {
+    if (code >= FirstModeCode && code <= LastModeCode) {
+        return RunModeSequence18(code);
+    }
+    if (code < FirstLineCode || code >= FirstModeCode) {
+        return UndefinedNotSent;
+    }
+    SendCommand18(code);
+    if (code >= FirstReadCode && code <= LastReadCode) {
+        return ReadByte18();
+    }
+    SendOperand18(data);
+    delay_.WaitMicro();
+    return 0;
+}
+
+// The timed NOPs (50 and up) go out as command 0000. For NopProgramHold the fourth clock
+// stays high through the programming time: the target programs while it is high and
+// stops on its falling edge.
+void Programmer::SendCommand18(int32_t code) {
+    const uint32_t bits = code < Cmd18::NopEraseHold ? code & CommandMask18 : 0;
+    lines_.WriteLines(StateProg);
+    for (int i = 0; i < CommandBits18; ++i) {
+        const bool bit = BitOf(bits, i);
+        if (code == Cmd18::NopProgramHold && i == CommandBits18 - 1) {
+            lines_.WriteLines(StateProg | LineClock | (bit ? LineData : 0));
+        } else {
+            lines_.ClockOut(bit);
+        }
+    }
+    if (code < Cmd18::NopEraseHold) {
+        delay_.WaitMicro();
+    } else if (code == Cmd18::NopEraseHold) {
+        delay_.SleepMs(EraseHoldMs);
+    } else {
+        delay_.SleepMs(ProgramHoldMs);
+        delay_.WaitMicros(ProgramHoldExtraMicros);
+        lines_.WriteLines(StateProg);
+        delay_.WaitMicros(DischargeMicros);
+    }
+}
+
+void Programmer::SendOperand18(uint32_t data) {
+    for (int i = 0; i < OperandBits18; ++i) {
+        lines_.ClockOut(BitOf(data, i));
+    }
+}
+
+// Sixteen clocks with the line released: the target shifts its byte out in the last
+// eight, least significant bit first, so only those samples end up in the result.
+int32_t Programmer::ReadByte18() {
+    const auto topBit = static_cast<uint32_t>(IntPower(2, OperandBits18 - 1));
+    lines_.WriteLines(StateRead);
+    delay_.WaitMicro();
+    uint32_t result = 0;
+    for (int i = 0; i < OperandBits18; ++i) {
+        result >>= 1;
+        if (lines_.ClockIn()) {
+            result += topBit;
+        }
+    }
+    delay_.WaitMicro();
+    return static_cast<int32_t>(result >> ReadByteShift);
+}
+
+void Programmer::LoadTablePointer(uint32_t address) {
+    IcspCommand18(Cmd18::CoreInstruction, Pic18::Movlw(address >> 16));
+    IcspCommand18(Cmd18::CoreInstruction, Pic18::MovwfTblptru);
+    IcspCommand18(Cmd18::CoreInstruction, Pic18::Movlw(address >> 8));
+    IcspCommand18(Cmd18::CoreInstruction, Pic18::MovwfTblptrh);
+    IcspCommand18(Cmd18::CoreInstruction, Pic18::Movlw(address));
+    IcspCommand18(Cmd18::CoreInstruction, Pic18::MovwfTblptrl);
+}

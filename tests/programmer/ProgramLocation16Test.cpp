@@ -1,0 +1,127 @@
+#include "Wire.h"
+
+#include "programmer/IcspCodes.h"
+
+#include <vector>
+
+using namespace wire;
+
+namespace {
+constexpr int64_t Ms = 1'000'000;
+constexpr int64_t Us = 1'000;
+constexpr int64_t Access = 100;
+
+class ProgramLocation16 : public WireTest {
+protected:
+    std::vector<Frame> Frames() const { return Decode16(port, 14); }
+};
+} // namespace
+
+TEST_F(ProgramLocation16, FlashWaitsThreeMsOnly16F62Parts) {
+    struct Case {
+        const char* name;
+        int64_t wait;
+    };
+    for (const Case& c : {Case{"PIC16F628", 3 * Ms}, Case{"PIC16F627A", 3 * Ms},
+                          Case{"PIC16F84A", 10 * Ms}, Case{"PIC16f628", 10 * Ms}}) {
+        port.Clear();
+        SetDevice(c.name, 16, "Flash");
+        programmer.ProgramLocation(123, 0x2ABC, 0);
+        const std::vector<Frame> expected = {Cmd(Cmd16::LoadDataProgram, 0x2ABC),
+                                             Cmd(Cmd16::BeginEraseProgram)};
+        EXPECT_EQ(Frames(), expected) << c.name;
+        // After the command's own microsecond, the programming time.
+        EXPECT_EQ(delay.Now() - port.Writes().back().time, Us + c.wait) << c.name;
+    }
+}
+
+TEST_F(ProgramLocation16, Flash1AndFlash2EndTheirCycleAfterTwoMs) {
+    SetDevice("PIC16F876A", 16, "Flash1");
+    programmer.ProgramLocation(0, 0x1234, 0);
+    auto frames = Frames();
+    std::vector<Frame> expected = {Cmd(Cmd16::LoadDataProgram, 0x1234),
+                                   Cmd(Cmd16::BeginEraseProgram), Cmd(Cmd16::EndProgramming)};
+    ASSERT_EQ(frames, expected);
+    EXPECT_EQ(frames[2].start - frames[1].end, Us + 2 * Ms + Access);
+
+    port.Clear();
+    SetDevice("PIC16F88", 16, "Flash2");
+    programmer.ProgramLocation(0, 0x0FF0, 0);
+    frames = Frames();
+    expected = {Cmd(Cmd16::LoadDataProgram, 0x0FF0), Cmd(Cmd16::BeginProgramOnly),
+                Cmd(Cmd16::EndProgramming2)};
+    ASSERT_EQ(frames, expected);
+    EXPECT_EQ(frames[2].start - frames[1].end, Us + 2 * Ms + Access);
+}
+
+TEST_F(ProgramLocation16, UnknownKindShowsOneMessageAndSendsNothing) {
+    for (const char* kind : {"", "flash", "Flash3", "18f2xx0", "OTP "}) {
+        messages.log.clear();
+        SetDevice("PIC16F876A", 16, kind);
+        programmer.ProgramLocation(0, 0x3FFF, 0);
+        const std::vector<std::string> expected = {"message:No se especifica el tipo de Flash!!"};
+        EXPECT_EQ(messages.log, expected) << kind;
+    }
+    EXPECT_TRUE(port.Writes().empty());
+    EXPECT_EQ(delay.Now(), 0);
+}
+
+namespace {
+// An OTP pulse: load, begin, 1 ms, end.
+void ExpectPulse(const std::vector<Frame>& f, size_t at, uint32_t value) {
+    ASSERT_GE(f.size(), at + 3);
+    EXPECT_EQ(f[at], Cmd(Cmd16::LoadDataProgram, value)) << at;
+    EXPECT_EQ(f[at + 1], Cmd(Cmd16::BeginEraseProgram)) << at;
+    EXPECT_EQ(f[at + 2], Cmd(Cmd16::EndProgramming)) << at;
+    EXPECT_EQ(f[at + 2].start - f[at + 1].end, Us + 1 * Ms + Access) << at;
+}
+} // namespace
+
+TEST_F(ProgramLocation16, OtpTakingAtThirdPulseGetsTenMore) {
+    SetDevice("PIC16C74", 16, "OTP");
+    port.QueueStatus(StatusBits(0x0000, 14));
+    port.QueueStatus(StatusBits(0x1200, 14)); // partly programmed
+    port.QueueStatus(StatusBits(0x1234, 14));
+    port.SetIdleStatus(0xFF); // a further read would not match
+
+    programmer.ProgramLocation(0, 0x1234, 0);
+
+    const auto f = Frames();
+    ASSERT_EQ(f.size(), 3 * 4 + 10 * 3u);
+    size_t at = 0;
+    for (int pulse = 0; pulse < 3; ++pulse, at += 4) {
+        ExpectPulse(f, at, 0x1234);
+        EXPECT_EQ(f[at + 3], Cmd(Cmd16::ReadDataProgram, 0, 16)) << pulse;
+    }
+    for (int pulse = 0; pulse < 10; ++pulse, at += 3) {
+        ExpectPulse(f, at, 0x1234);
+    }
+    EXPECT_EQ(port.Reads().size(), 3 * 14u);
+}
+
+TEST_F(ProgramLocation16, OtpTakingAtFirstPulseGetsFourMore) {
+    SetDevice("PIC16C74", 16, "OTP");
+    port.QueueStatus(StatusBits(0x0001, 14));
+    programmer.ProgramLocation(0, 0x0001, 0);
+    EXPECT_EQ(Frames().size(), 4 + 4 * 3u);
+}
+
+TEST_F(ProgramLocation16, OtpNeverTakingStopsAfterExactly25Pulses) {
+    SetDevice("PIC16C74", 16, "OTP");
+    port.SetIdleStatus(0x00);
+    programmer.ProgramLocation(0, 0x1234, 0);
+    const auto f = Frames();
+    ASSERT_EQ(f.size(), 25 * 4u);
+    for (size_t at = 0; at < f.size(); at += 4) {
+        ExpectPulse(f, at, 0x1234);
+        EXPECT_EQ(f[at + 3].command, Cmd16::ReadDataProgram);
+    }
+    EXPECT_TRUE(messages.log.empty());
+}
+
+TEST_F(ProgramLocation16, OtpValueWiderThanWordNeverMatches) {
+    SetDevice("PIC16C74", 16, "OTP");
+    port.SetIdleStatus(0xFF); // the location reads 3FFF
+    programmer.ProgramLocation(0, 0x7FFF, 0);
+    EXPECT_EQ(Frames().size(), 25 * 4u);
+}
