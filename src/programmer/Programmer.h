@@ -27,7 +27,8 @@ class Programmer {
 public:
     // Borrows the port, the delay and the message sink; they must outlive the programmer.
     Programmer(Port& port, Delay& delay, const DeviceRecord& device, Messages& messages);
-    // Owns the port and the delay (the application's real port and CounterDelay).
+    // Owns the port and the delay (the application's real port and CounterDelay); neither
+    // may be null (OpenParallelPort never returns null).
     Programmer(std::unique_ptr<Port> port, std::unique_ptr<Delay> delay, const DeviceRecord& device,
                Messages& messages);
 

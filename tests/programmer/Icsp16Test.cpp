@@ -85,6 +85,8 @@ TEST_F(Icsp16, ReadReturnsWordSampledAfterEachFallingEdge) {
         EXPECT_EQ(after, 16 + 2 * (i + 1));
         EXPECT_EQ(port.Writes()[after - 1].value, StateRead);
         EXPECT_EQ(port.Writes()[after - 2].value, StateRead | LineClock);
+        // Sampled a tenth of a microsecond after the clock fell.
+        EXPECT_EQ(port.Reads()[i].time - port.Writes()[after - 1].time, 100);
     }
     EXPECT_EQ(port.Writes().back().value, StateRead);
     // The line is released one microsecond before the start bit.
