@@ -1,6 +1,10 @@
 #include "app/TLumbroForm.h"
 
+#include "app/MainOperationHost.h"
 #include "app/TAboutForm.h"
+#include "operations/OperationEngine.h"
+#include "operations/TProcesaForm.h"
+#include "programmer/Programmer.h"
 #include "config/TPalConfForm.h"
 #include "config/TPalConfForm18.h"
 #include "image/QtCellTableModel.h"
@@ -35,6 +39,8 @@ TLumbroForm::TLumbroForm(Messages& messages, SettingsStore& settings, QWidget* p
     AboutForm = new TAboutForm(this);
     PalConfForm = new TPalConfForm(config16_, this);
     PalConfForm18 = new TPalConfForm18(config18_, this);
+    ProcesaForm = new TProcesaForm(this);
+    ConnectCommands();
     BotonLeer->setFocus();
 }
 

@@ -6,6 +6,11 @@
 #include "config/ConfigWords18.h"
 #include "devices/DeviceRecord.h"
 #include "image/MemoryImage.h"
+#include "operations/Operation.h"
+#include "programmer/SteadyCounter.h"
+
+#include <functional>
+#include <memory>
 
 #include <QMainWindow>
 #include <array>
@@ -20,7 +25,13 @@ class QMenu;
 class QPushButton;
 class QtCellTableModel;
 class QtHexGridView;
+class MainOperationHost;
+class OperationEngine;
+class Port;
+class Delay;
+class Programmer;
 class TAboutForm;
+class TProcesaForm;
 class TPalConfForm;
 class TPalConfForm18;
 
@@ -60,8 +71,23 @@ public:
     // Shows the image's current contents after a layer below changed it.
     void ReloadGrids();
     void SyncIdentField();
+    // Grids, identifier and configuration windows from the models.
+    void ShowImage();
+    Scope ReadScope() const;
+
+    // The start-up port probe: true when the adapter's port cannot be reached at all.
+    // Tests replace it; by default it asks the system.
+    void SetPortProbe(std::function<bool(uint16_t)> probe) { portProbe_ = std::move(probe); }
+    // The engine, created with the adapter of the device file at the first operation.
+    OperationEngine& Engine();
 
 public slots:
+    void BotonLeerClick();
+    void BotonEscribirClick();
+    void BotonVerificarClick();
+    void BotonBlkChkClick();
+    void BotonDesprotegeClick();
+    void BorrarPrograma1Click();
     void Open1Click();
     void SaveAs1Click();
     void BotonReabreClick();
@@ -90,6 +116,9 @@ private:
     void SetLastDir(const QString& dir);
     QString CaptionSuffix() const;
     void RefreshConfigForms();
+    void ConnectCommands();
+    void CheckPortDriver();
+    std::unique_ptr<Port> OpenAdapterPort(Delay& delay);
 
     Messages& messages_;
     SettingsStore& settings_;
@@ -133,4 +162,12 @@ private:
     TAboutForm* AboutForm = nullptr;
     TPalConfForm* PalConfForm = nullptr;
     TPalConfForm18* PalConfForm18 = nullptr;
+    TProcesaForm* ProcesaForm = nullptr;
+
+    std::function<bool(uint16_t)> portProbe_;
+    SteadyCounter counter_;
+    std::unique_ptr<Delay> delay_;
+    std::unique_ptr<Programmer> programmer_;
+    std::unique_ptr<MainOperationHost> host_;
+    std::unique_ptr<OperationEngine> engine_;
 };

@@ -21,6 +21,7 @@ void TLumbroForm::Principal(const QString& iniPath) {
     iniPath_ = iniPath;
     LoadDeviceFile();
     setWindowTitle("Pravik" + CaptionSuffix());
+    CheckPortDriver();
     config16_.ShowConfigWord();
     PalConfForm->Refresh();
     image_.ProgUsed = 0;

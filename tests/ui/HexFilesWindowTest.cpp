@@ -30,6 +30,7 @@ private slots:
         MemorySettingsStore settings;
         settings.Write("Config", "lastfile1", "/old/one.hex");
         TLumbroForm form(messages, settings);
+        form.SetPortProbe([](uint16_t) { return false; });
         form.Principal(QString::fromStdString(dir.Write("Pravik.ini", kIni)));
         std::string hex = dir.Write("prog.hex", ":0400000034127856E8\n:02400E00723FFF\n"
                                                 ":00000001FF\n");
@@ -58,6 +59,7 @@ private slots:
         ScriptedMessages messages;
         MemorySettingsStore settings;
         TLumbroForm form(messages, settings);
+        form.SetPortProbe([](uint16_t) { return false; });
         form.Principal(QString::fromStdString(dir.Write("Pravik.ini", kIni)));
         form.Image().EditProgramCell(1, 1, "1111");
         form.LoadHexFile(QString::fromStdString(dir.File("gone.hex")));
@@ -74,6 +76,7 @@ private slots:
         ScriptedMessages messages;
         MemorySettingsStore settings;
         TLumbroForm form(messages, settings);
+        form.SetPortProbe([](uint16_t) { return false; });
         form.Principal(QString::fromStdString(dir.Write("Pravik.ini", kIni)));
         form.Image().EditProgramCell(1, 1, "2a5");
         form.SaveHexFile(QString::fromStdString(dir.File("out.hex")));
@@ -103,6 +106,7 @@ private slots:
         MemorySettingsStore settings;
         settings.Write("Config", "lastpic", "PIC18F452");
         TLumbroForm form(messages, settings);
+        form.SetPortProbe([](uint16_t) { return false; });
         form.Principal(QString::fromStdString(dir.Write("Pravik.ini", kIni)));
         form.SaveAs1Click();
         QCOMPARE(messages.Texts(),

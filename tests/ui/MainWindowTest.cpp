@@ -62,6 +62,7 @@ private slots:
         ScriptedMessages messages;
         MemorySettingsStore settings;
         TLumbroForm form(messages, settings);
+        form.SetPortProbe([](uint16_t) { return false; });
         QString ini = QString::fromStdString(dir.File("Pravik.ini"));
         form.Principal(ini);
         QVERIFY(form.EndRequested());
@@ -73,11 +74,39 @@ private slots:
                      "programa.");
     }
 
+    void DriverMessageComesAfterTheDeviceFileMessages() {
+        TempDir dir;
+        ScriptedMessages messages;
+        MemorySettingsStore settings;
+        settings.Write("Config", "lastpic", "PIC12F675");
+        TLumbroForm form(messages, settings);
+        uint16_t probed = 0;
+        form.SetPortProbe([&probed](uint16_t base) {
+            probed = base;
+            return true;
+        });
+        form.Principal(QString::fromStdString(dir.Write("Pravik.ini", "[PIC12F675]\n")));
+        QCOMPARE(messages.Texts(), (std::vector<std::string>{
+                                       "Familia 12 no reconocida",
+                                       "Falta Driver para el puerto paralelo. Mal rollo."}));
+        QCOMPARE(probed, uint16_t{888});
+
+        // The simulated adapter needs no port: no probe, and the caption says so.
+        ScriptedMessages quiet;
+        TLumbroForm simulated(quiet, settings);
+        simulated.SetPortProbe([](uint16_t) { return true; });
+        simulated.Principal(QString::fromStdString(dir.Write(
+            "Sim.ini", "[Config]\nadapter=simulator\n[PIC16F84A]\n")));
+        QVERIFY(quiet.log.empty());
+        QCOMPARE(simulated.windowTitle(), QString("Pravik [simulador]"));
+    }
+
     void StartSelectsTheDefaultDeviceAndFillsTheStatusBar() {
         TempDir dir;
         ScriptedMessages messages;
         MemorySettingsStore settings;
         TLumbroForm form(messages, settings);
+        form.SetPortProbe([](uint16_t) { return false; });
         form.Principal(QString::fromStdString(dir.Write("Pravik.ini", kIni)));
         QVERIFY(!form.EndRequested());
         QVERIFY(messages.log.empty());
@@ -109,6 +138,7 @@ private slots:
         settings.Write("Config", "lastfile1", "/tmp/a&b.hex");
         settings.Write("Config", "lastfile2", "/tmp/b.hex");
         TLumbroForm form(messages, settings);
+        form.SetPortProbe([](uint16_t) { return false; });
         form.Principal(QString::fromStdString(dir.Write("Pravik.ini", kIni)));
         auto* file = form.findChild<QMenu*>("File1");
         QList<QAction*> entries = file->actions();
@@ -134,6 +164,7 @@ private slots:
         ScriptedMessages messages;
         MemorySettingsStore settings;
         TLumbroForm form(messages, settings);
+        form.SetPortProbe([](uint16_t) { return false; });
         form.Principal(QString::fromStdString(dir.Write("Pravik.ini", kIni)));
         auto* devices = form.findChild<QMenu*>("Device1");
         Entry(devices, "PIC18F452")->trigger();
@@ -160,6 +191,7 @@ private slots:
         ScriptedMessages messages;
         MemorySettingsStore settings;
         TLumbroForm form(messages, settings);
+        form.SetPortProbe([](uint16_t) { return false; });
         form.Principal(QString::fromStdString(dir.Write("Pravik.ini", kIni)));
         form.show();
         Entry(form.findChild<QMenu*>("Device1"), "PIC12F675")->trigger();
@@ -175,6 +207,7 @@ private slots:
         MemorySettingsStore settings;
         settings.Write("Config", "lastpic", "pic16f876a"); // differs only in case
         TLumbroForm form(messages, settings);
+        form.SetPortProbe([](uint16_t) { return false; });
         form.Principal(QString::fromStdString(dir.Write("Pravik.ini", kIni)));
         QCOMPARE(form.findChild<QLabel*>("PICNameLab")->text(), QString("PIC"));
         QCOMPARE(form.findChild<QTableView*>("HexEditG")->model()->rowCount(), 0);
@@ -190,6 +223,7 @@ private slots:
         ScriptedMessages messages;
         MemorySettingsStore settings;
         TLumbroForm form(messages, settings);
+        form.SetPortProbe([](uint16_t) { return false; });
         form.Principal(QString::fromStdString(dir.Write("Pravik.ini", kIni)));
         QAbstractItemModel* model = form.findChild<QTableView*>("HexEditG")->model();
         QVERIFY(model->setData(model->index(2, 4), "12"));
@@ -207,6 +241,7 @@ private slots:
         ScriptedMessages messages;
         MemorySettingsStore settings;
         TLumbroForm form(messages, settings);
+        form.SetPortProbe([](uint16_t) { return false; });
         form.Principal(QString::fromStdString(dir.Write("Pravik.ini", kIni)));
         OnNextDialog([](QDialog* dialog) {
             QCOMPARE(dialog->windowTitle(), QString("Palabra de Configuración, familia 16"));

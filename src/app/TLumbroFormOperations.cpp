@@ -1,0 +1,76 @@
+#include "app/MainOperationHost.h"
+#include "app/TLumbroForm.h"
+#include "config/TPalConfForm.h"
+#include "config/TPalConfForm18.h"
+#include "image/QtCellTableModel.h"
+#include "operations/OperationEngine.h"
+#include "operations/TProcesaForm.h"
+#include "programmer/CounterDelay.h"
+#include "programmer/ParallelPort.h"
+#include "programmer/Programmer.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QMenu>
+#include <QPushButton>
+
+void TLumbroForm::ConnectCommands() {
+    auto action = [this](const char* name) { return Accin1->findChild<QAction*>(name); };
+    connect(BotonLeer, &QPushButton::clicked, this, &TLumbroForm::BotonLeerClick);
+    connect(BotonEscribir, &QPushButton::clicked, this, &TLumbroForm::BotonEscribirClick);
+    connect(action("LeerPIC1"), &QAction::triggered, this, &TLumbroForm::BotonLeerClick);
+    connect(action("EscribirPIC1"), &QAction::triggered, this, &TLumbroForm::BotonEscribirClick);
+    connect(action("VerificarPIC1"), &QAction::triggered, this,
+            &TLumbroForm::BotonVerificarClick);
+    // The menu item says what it does: it starts the blank check.
+    connect(action("BlanckCheck1"), &QAction::triggered, this, &TLumbroForm::BotonBlkChkClick);
+    connect(action("Desproteger1"), &QAction::triggered, this,
+            &TLumbroForm::BotonDesprotegeClick);
+    connect(action("BorrarPrograma1"), &QAction::triggered, this,
+            &TLumbroForm::BorrarPrograma1Click);
+}
+
+void TLumbroForm::CheckPortDriver() {
+    if (adapter_ == "simulator") {
+        return;
+    }
+    if (portProbe_ ? portProbe_(portBase_) : PortDriverMissing(portBase_)) {
+        messages_.ShowError("Falta Driver para el puerto paralelo. Mal rollo.");
+    }
+}
+
+OperationEngine& TLumbroForm::Engine() {
+    if (!engine_) {
+        delay_ = std::make_unique<CounterDelay>(counter_);
+        programmer_ = std::make_unique<Programmer>(OpenAdapterPort(*delay_), std::move(delay_),
+                                                   device_, messages_);
+        host_ = std::make_unique<MainOperationHost>(*this, *ProcesaForm);
+        engine_ = std::make_unique<OperationEngine>(*programmer_, device_, image_, config16_,
+                                                    config18_, *host_);
+    }
+    return *engine_;
+}
+
+std::unique_ptr<Port> TLumbroForm::OpenAdapterPort(Delay&) { return OpenParallelPort(portBase_); }
+
+Scope TLumbroForm::ReadScope() const {
+    Scope s;
+    s.program = CBmemprog->isChecked();
+    s.eeprom = CBmemdatos->isChecked();
+    s.config = CBpalconfig->isChecked();
+    s.ident = CBident->isChecked();
+    return s;
+}
+
+void TLumbroForm::ShowImage() {
+    ReloadGrids();
+    SyncIdentField();
+    RefreshConfigForms();
+}
+
+void TLumbroForm::BotonLeerClick() { Engine().BotonLeerClick(); }
+void TLumbroForm::BotonEscribirClick() { Engine().BotonEscribirClick(); }
+void TLumbroForm::BotonVerificarClick() { Engine().BotonVerificarClick(); }
+void TLumbroForm::BotonBlkChkClick() { Engine().BotonBlkChkClick(); }
+void TLumbroForm::BotonDesprotegeClick() { Engine().BotonDesprotegeClick(); }
+void TLumbroForm::BorrarPrograma1Click() { Engine().BorrarPrograma1Click(); }

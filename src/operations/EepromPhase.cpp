@@ -1,0 +1,49 @@
+#include "common/HexText.h"
+#include "operations/OperationEngine.h"
+
+namespace {
+constexpr uint32_t kEepromWriteMs = 10;
+constexpr int32_t kErasedByte = 0xFF;
+} // namespace
+
+OperationEngine::PhaseEnd OperationEngine::EepromPhase(Operation op) {
+    if (!host_.ReadScope().eeprom || !Kind("Flash")) {
+        return PhaseEnd::Done;
+    }
+    p_.EnterProgMode();
+    if (op == opRead) {
+        image_.InitDatosEditG(device_);
+        image_.EEPromUsed = device_.EEProm;
+    }
+    for (int32_t a = 0; a < image_.EEPromUsed; ++a) {
+        if (host_.CancelRequested()) {
+            return Cancelled();
+        }
+        Progress("EEPROM", a);
+        const int64_t v = ParseCell(image_.DatosEditG.At(a));
+        if (op != opRead) {
+            if (v < 0 || v > 0xFF) {
+                return Fail("Error en los códigos de datos (fuera de rango), dir: " + Hex(a, 4) +
+                            " fila: " + Hex(a / 16, 4) + " col: " + Hex(a % 16, 2));
+            }
+            if (op == opWrite) {
+                Cmd16(Cmd16::LoadDataData, static_cast<uint32_t>(v));
+                Cmd16(Cmd16::BeginEraseProgram);
+                SleepMs(kEepromWriteMs);
+            }
+        }
+        const int32_t d = Cmd16(Cmd16::ReadDataData) % 256;
+        if (op == opRead) {
+            image_.DatosEditG.SetAt(a, Hex(d, 2));
+        } else if (op == opBlankCheck) {
+            // Blank means erased, whatever the image holds.
+            if (d != kErasedByte) {
+                return Fail("Error de borrado en " + Hex(a, 4));
+            }
+        } else if (d != v) {
+            return Fail("Error de verificación en dir: " + Hex(a, 4));
+        }
+        Cmd16(Cmd16::IncrementAddress);
+    }
+    return PhaseEnd::Done;
+}

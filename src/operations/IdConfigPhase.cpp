@@ -1,0 +1,181 @@
+#include "common/HexText.h"
+#include "operations/OperationEngine.h"
+
+#include <cctype>
+
+namespace {
+constexpr int32_t kIdWordBase = 0x3F80; // ID words carry their nibble in bits 0-3
+constexpr int kIdWords = 4;
+constexpr int kStepsToConfigWord = 3; // from 0x2004 to 0x2007
+constexpr int kConfigBytes18 = 14;
+constexpr uint32_t kFlash2WriteMs = 10;
+
+bool SameHexText(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (std::toupper(static_cast<unsigned char>(a[i])) !=
+            std::toupper(static_cast<unsigned char>(b[i]))) {
+            return false;
+        }
+    }
+    return true;
+}
+} // namespace
+
+OperationEngine::PhaseEnd OperationEngine::IdConfigPhase(Operation op) {
+    const Scope s = host_.ReadScope();
+    if (device_.Family == 18) {
+        return s.config ? ConfigPhase18(op) : PhaseEnd::Done;
+    }
+    if (!s.ident && !s.config) {
+        return PhaseEnd::Done;
+    }
+    p_.EnterProgMode();
+    Cmd16(Cmd16::LoadConfiguration, 0);
+    if (s.ident) {
+        if (IdPhase16(op) != PhaseEnd::Done) {
+            return PhaseEnd::Failed;
+        }
+    } else {
+        for (int i = 0; i < kIdWords; ++i) {
+            Cmd16(Cmd16::IncrementAddress);
+        }
+    }
+    for (int i = 0; i < kStepsToConfigWord; ++i) {
+        Cmd16(Cmd16::IncrementAddress);
+    }
+    return s.config ? ConfigPhase16(op) : PhaseEnd::Done;
+}
+
+OperationEngine::PhaseEnd OperationEngine::IdPhase16(Operation op) {
+    const int32_t id = image_.GetIdent();
+    host_.ImageChanged();
+    int32_t acc = 0;
+    for (int i = 0; i < kIdWords; ++i) {
+        const int shift = 4 * i;
+        if (op == opWrite) {
+            p_.ProgramLocation(i, ((id >> shift) & 0xF) + kIdWordBase, image_.ProgUsed);
+        }
+        Progress("Identificador", i);
+        if (!(Kind("Flash1") && op == opWrite)) {
+            const int32_t d = Cmd16(Cmd16::ReadDataProgram);
+            acc += (d % 16) << shift;
+            const int32_t expected = id % (1 << (shift + 4));
+            const std::string numbers =
+                Hex(i, 2) + " " + Hex(expected, 4) + "==" + Hex(acc, 4);
+            if (op == opRead) {
+                image_.SetIdent(acc);
+                host_.ImageChanged();
+            } else if (op == opBlankCheck) {
+                if (Cmd16(Cmd16::ReadDataProgram) != BlankWord()) {
+                    return Fail("Error de borrado en ID pos " + numbers);
+                }
+            } else if (expected != acc) {
+                return Fail("Error de verificación de ID pos " + numbers);
+            }
+        }
+        Cmd16(Cmd16::IncrementAddress);
+    }
+    return PhaseEnd::Done;
+}
+
+OperationEngine::PhaseEnd OperationEngine::ConfigPhase16(Operation op) {
+    Progress("Pal_Conf", -1);
+    const int32_t cw = config16_.GetConfigWord();
+    if (op == opWrite) {
+        if (Kind("Flash2")) {
+            Cmd16(Cmd16::LoadDataProgram, static_cast<uint32_t>(cw));
+            Cmd16(Cmd16::BeginEraseProgram);
+            SleepMs(kFlash2WriteMs);
+        } else {
+            p_.ProgramLocation(7, cw, image_.ProgUsed);
+        }
+    }
+    if (Kind("Flash1") && op == opWrite) {
+        return PhaseEnd::Done;
+    }
+    const int32_t d = Cmd16(Cmd16::ReadDataProgram);
+    if (op == opRead) {
+        config16_.SetConfigWord(d);
+        host_.ImageChanged();
+    } else if (op == opBlankCheck) {
+        if (d != BlankWord()) {
+            return Fail("Error de borrado de la palabra de configuración");
+        }
+    } else if (d != cw) {
+        return Fail("Error al verificar palabra de configuración.");
+    }
+    return PhaseEnd::Done;
+}
+
+void OperationEngine::PointTableAtConfig() {
+    Cmd18(Cmd18::CoreInstruction, Pic18::Movlw(Pic18::ConfigStart >> 16));
+    Cmd18(Cmd18::CoreInstruction, Pic18::MovwfTblptru);
+    Cmd18(Cmd18::CoreInstruction, Pic18::Movlw(0));
+    Cmd18(Cmd18::CoreInstruction, Pic18::MovwfTblptrh);
+    Cmd18(Cmd18::CoreInstruction, Pic18::MovwfTblptrl);
+}
+
+OperationEngine::PhaseEnd OperationEngine::ConfigPhase18(Operation op) {
+    p_.EnterProgMode();
+    Progress("Pal_Conf", -1);
+    if (op == opWrite) {
+        WriteConfig18();
+    }
+    if (op == opRead) {
+        PointTableAtConfig();
+        for (size_t n = 0; n < config18_.EditConf.size(); ++n) {
+            const int32_t lo = Cmd18(Cmd18::TableReadPostInc);
+            const int32_t hi = Cmd18(Cmd18::TableReadPostInc);
+            config18_.EditConf[n] = Hex(hi * 256 + lo, 4);
+        }
+        host_.ImageChanged();
+    }
+    if ((op == opWrite || op == opVerify) && !CheckConfig18()) {
+        return PhaseEnd::Failed;
+    }
+    // Unimplemented configuration bits read as 0, so a blank check has nothing it could
+    // compare them with.
+    return PhaseEnd::Done;
+}
+
+void OperationEngine::WriteConfig18() {
+    Cmd18(Cmd18::CoreInstruction, Pic18::BsfEecon1Eepgd);
+    Cmd18(Cmd18::CoreInstruction, Pic18::BsfEecon1Cfgs);
+    if (Kind("18fxx2xx8")) {
+        Cmd18(Cmd18::CoreInstruction, Pic18::Goto100000Low);
+        Cmd18(Cmd18::CoreInstruction, Pic18::Goto100000High);
+    }
+    PointTableAtConfig();
+    for (int j = 0; j < kConfigBytes18; ++j) {
+        if (j > 0) {
+            Cmd18(Cmd18::CoreInstruction, Pic18::Movlw(static_cast<uint32_t>(j)));
+            Cmd18(Cmd18::CoreInstruction, Pic18::MovwfTblptrl);
+        }
+        const int64_t w = ParseCell(config18_.EditConf[static_cast<size_t>(j / 2)]);
+        // The whole word goes to both addresses; the device takes the byte of the lane
+        // that matches the address's parity.
+        Cmd18(Cmd18::TableWriteStartProg, static_cast<uint32_t>(w));
+        Cmd18(Cmd18::NopProgramHold, 0);
+    }
+}
+
+bool OperationEngine::CheckConfig18() {
+    PointTableAtConfig();
+    for (size_t n = 0; n < config18_.EditConf.size(); ++n) {
+        const std::string& field = config18_.EditConf[n];
+        const std::string lo = Hex(Cmd18(Cmd18::TableReadPostInc), 2);
+        const std::string hi = Hex(Cmd18(Cmd18::TableReadPostInc), 2);
+        // Field texts loaded from a file keep their case; "ff" and "FF" are one byte.
+        const bool same = field.size() == 4 && SameHexText(field.substr(2, 2), lo) &&
+                          SameHexText(field.substr(0, 2), hi);
+        if (!same) {
+            Fail("Error de verificación en el reg " + std::to_string(n + 1) +
+                 " de configuración.");
+            return false;
+        }
+    }
+    return true;
+}

@@ -1,0 +1,79 @@
+#include "operations/OperationEngine.h"
+
+#include "devices/IntConv.h"
+
+namespace {
+constexpr uint32_t kPhaseSettleMs = 100;
+const char* const kCompleted = "Operación Completada.";
+const char* const kInterrupted = "Acción interrumpida.";
+} // namespace
+
+int64_t ParseCell(const std::string& text) { return ConvertIntDef("$" + text, 65535); }
+
+OperationEngine::OperationEngine(Programmer& programmer, const DeviceRecord& device,
+                                 MemoryImage& image, ConfigWord16& config16,
+                                 ConfigWords18& config18, OperationHost& host)
+    : p_(programmer), device_(device), image_(image), config16_(config16), config18_(config18),
+      host_(host) {}
+
+int32_t OperationEngine::Cmd16(int32_t code, uint32_t data) { return p_.IcspCommand16(code, data); }
+int32_t OperationEngine::Cmd18(int32_t code, uint32_t data) { return p_.IcspCommand18(code, data); }
+void OperationEngine::SleepMs(uint32_t ms) { p_.GetDelay().SleepMs(ms); }
+
+int64_t OperationEngine::BlankWord() const {
+    // Family 16 program words, ID words and the configuration word read back with every
+    // implemented bit set: 3FFF for 14-bit parts, 0FFF for 12-bit parts.
+    return device_.Family == 18 ? 0xFF : (int64_t{1} << device_.ProgBits) - 1;
+}
+
+void OperationEngine::Progress(const std::string& memoryName, int32_t address) {
+    host_.ShowProgress(action_, memoryName, address);
+}
+
+OperationEngine::PhaseEnd OperationEngine::Fail(const std::string& message) {
+    host_.Msg().ShowError(message);
+    p_.ExitProgMode();
+    return PhaseEnd::Failed;
+}
+
+OperationEngine::PhaseEnd OperationEngine::Cancelled() {
+    p_.ExitProgMode();
+    host_.Msg().ShowInfo(kInterrupted);
+    host_.SetMainEnabled(true);
+    return PhaseEnd::Cancelled;
+}
+
+bool OperationEngine::RunOperation(Operation op) {
+    host_.ClearCancel();
+    host_.ShowProgressWindow();
+    host_.SetMainEnabled(false);
+    action_ = ActionText(op);
+    p_.EnterProgMode();
+    if (op == opWrite && !Kind("OTP")) {
+        Scope s = host_.ReadScope();
+        EraseAreas(s.program, s.eeprom, s.ident, s.config);
+    }
+
+    PhaseEnd end = ProgramPhase(op);
+    if (end == PhaseEnd::Done) {
+        p_.ExitProgMode();
+        SleepMs(kPhaseSettleMs);
+        end = IdConfigPhase(op);
+    }
+    if (end == PhaseEnd::Done) {
+        p_.ExitProgMode();
+        SleepMs(kPhaseSettleMs);
+        end = EepromPhase(op);
+    }
+    if (op == opRead) {
+        host_.ImageChanged();
+    }
+    if (end != PhaseEnd::Done) {
+        return false;
+    }
+    p_.ExitProgMode();
+    host_.Msg().ShowInfo(kCompleted);
+    host_.SetMainEnabled(true);
+    host_.RefreshStatus();
+    return true;
+}

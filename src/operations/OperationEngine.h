@@ -1,0 +1,80 @@
+#pragma once
+#include "config/ConfigWord16.h"
+#include "config/ConfigWords18.h"
+#include "devices/DeviceRecord.h"
+#include "image/MemoryImage.h"
+#include "operations/Operation.h"
+#include "operations/OperationHost.h"
+#include "programmer/Programmer.h"
+
+#include <cstdint>
+#include <string>
+
+// Reads, writes, verifies and blank-checks a device against the memory image, and erases
+// and unprotects it. Works through program memory, then the ID locations and
+// configuration, then data EEPROM, each when its scope box is ticked, location by
+// location; stops at the first failure with one message and always leaves the device
+// out of programming mode.
+class OperationEngine {
+public:
+    OperationEngine(Programmer& programmer, const DeviceRecord& device, MemoryImage& image,
+                    ConfigWord16& config16, ConfigWords18& config18, OperationHost& host);
+
+    // One operation. True only when it reached "Operación Completada.".
+    bool RunOperation(Operation op);
+    // Erases the selected areas with the sequences of the device's kind. False (with a
+    // message, nothing sent) for one-time-programmable parts.
+    bool EraseAreas(bool program, bool eeprom, bool ident, bool config);
+
+    // The commands of the main window.
+    void BotonLeerClick();
+    void BotonEscribirClick();
+    void BotonVerificarClick();
+    void BotonBlkChkClick();
+    void BotonDesprotegeClick();
+    void BorrarPrograma1Click();
+
+private:
+    enum class PhaseEnd { Done, Failed, Cancelled };
+    // A family 18 erase step whose control byte at 3C0005h is left alone.
+    static constexpr int kNoHighByte = -1;
+
+    PhaseEnd ProgramPhase(Operation op);
+    PhaseEnd ReadBack16(Operation op, int32_t a, int64_t v);
+    PhaseEnd ReadBack18(Operation op, int32_t a);
+    bool VerifyBlock18(Operation op, int32_t a);
+    PhaseEnd IdConfigPhase(Operation op);
+    PhaseEnd IdPhase16(Operation op);
+    PhaseEnd ConfigPhase16(Operation op);
+    PhaseEnd ConfigPhase18(Operation op);
+    void WriteConfig18();
+    bool CheckConfig18();
+    PhaseEnd EepromPhase(Operation op);
+
+    void EraseStep18(int high, int low);
+    void Unprotect();
+    void PointTableAtConfig();
+    void Finish();
+
+    // Shows the error, leaves programming mode, and reports the failure.
+    PhaseEnd Fail(const std::string& message);
+    PhaseEnd Cancelled();
+    void Progress(const std::string& memoryName, int32_t address);
+    void SleepMs(uint32_t ms);
+    int32_t Cmd16(int32_t code, uint32_t data = 0);
+    int32_t Cmd18(int32_t code, uint32_t data = 0);
+    bool Kind(const char* kind) const { return device_.Programming == kind; }
+    int64_t BlankWord() const;
+
+    Programmer& p_;
+    const DeviceRecord& device_;
+    MemoryImage& image_;
+    ConfigWord16& config16_;
+    ConfigWords18& config18_;
+    OperationHost& host_;
+    std::string action_;
+};
+
+// A cell's value as the engine reads it: "$" + text as hexadecimal; text that does not
+// convert reads as 65535, which no word or byte range admits.
+int64_t ParseCell(const std::string& text);

@@ -1,0 +1,106 @@
+#include "common/HexText.h"
+#include "operations/OperationEngine.h"
+
+namespace {
+constexpr int32_t kProgressEvery = 32;
+constexpr int32_t kBlock18 = 8;
+} // namespace
+
+OperationEngine::PhaseEnd OperationEngine::ProgramPhase(Operation op) {
+    if (!host_.ReadScope().program) {
+        return PhaseEnd::Done;
+    }
+    if (op == opRead) {
+        image_.InitHexEditG(device_);
+        image_.ProgUsed = device_.ProgMem;
+    }
+    const int64_t maxValue = device_.Family == 18 ? 0xFF : (int64_t{1} << device_.ProgBits) - 1;
+    for (int32_t a = 0; a < image_.ProgUsed; ++a) {
+        if (host_.CancelRequested()) {
+            if (op == opRead) {
+                image_.ProgUsed = a + a % 2;
+            }
+            return Cancelled();
+        }
+        const int64_t v = ParseCell(image_.HexEditG.At(a));
+        if (op != opRead) {
+            // A negative value (eight hex digits with the top bit set) is as far out of
+            // range as one above the word.
+            if (v < 0 || v > maxValue) {
+                return Fail("Error en los códigos de programa (fuera de rango), dir: " +
+                            Hex(a, 4) + " fila: " + Hex(a / 16, 4) + " col: " + Hex(a % 16, 2));
+            }
+            if (op == opWrite) {
+                p_.ProgramLocation(a, static_cast<int32_t>(v), image_.ProgUsed);
+            }
+        }
+        if (a % kProgressEvery == 0) {
+            Progress("Programa", a);
+        }
+        PhaseEnd end = device_.Family == 18 ? ReadBack18(op, a) : ReadBack16(op, a, v);
+        if (end != PhaseEnd::Done) {
+            return end;
+        }
+    }
+    return PhaseEnd::Done;
+}
+
+OperationEngine::PhaseEnd OperationEngine::ReadBack16(Operation op, int32_t a, int64_t v) {
+    if (!(Kind("Flash1") && op == opWrite)) {
+        const int32_t d = Cmd16(Cmd16::ReadDataProgram);
+        if (op == opRead) {
+            image_.HexEditG.SetAt(a, Hex(d, 4));
+        } else if (op == opBlankCheck) {
+            if (d != BlankWord()) {
+                return Fail("Error de borrado en " + Hex(a, 4));
+            }
+        } else if (d != v) {
+            return Fail("Error verificando en " + Hex(a, 4) +
+                        ". Compruebe modo programación y dispositivo.");
+        }
+    }
+    Cmd16(Cmd16::IncrementAddress);
+    return PhaseEnd::Done;
+}
+
+OperationEngine::PhaseEnd OperationEngine::ReadBack18(Operation op, int32_t a) {
+    if (op == opRead || op == opBlankCheck) {
+        if (a == 0) {
+            Cmd18(Cmd18::CoreInstruction, Pic18::Movlw(0));
+            Cmd18(Cmd18::CoreInstruction, Pic18::MovwfTblptru);
+            Cmd18(Cmd18::CoreInstruction, Pic18::MovwfTblptrh);
+            Cmd18(Cmd18::CoreInstruction, Pic18::MovwfTblptrl);
+        }
+        const int32_t d = Cmd18(Cmd18::TableReadPostInc);
+        if (op == opRead) {
+            image_.HexEditG.SetAt(a, Hex(d, 2));
+        } else if (d != 0xFF) {
+            return Fail("Error de borrado en " + Hex(a, 4));
+        }
+        return PhaseEnd::Done;
+    }
+    if (a % kBlock18 == kBlock18 - 1 || a == image_.ProgUsed - 1) {
+        if (!VerifyBlock18(op, a)) {
+            return PhaseEnd::Failed;
+        }
+    }
+    return PhaseEnd::Done;
+}
+
+bool OperationEngine::VerifyBlock18(Operation op, int32_t a) {
+    const int32_t first = a / kBlock18 * kBlock18;
+    const int32_t count = a % kBlock18 + 1;
+    p_.LoadTablePointer(static_cast<uint32_t>(first));
+    for (int32_t k = 0; k < count; ++k) {
+        const int32_t d = Cmd18(Cmd18::TableReadPostInc);
+        const int64_t e = op == opWrite ? p_.WBuf()[static_cast<size_t>(k)]
+                                        : ParseCell(image_.HexEditG.At(first + k));
+        if (d != e) {
+            host_.Msg().ShowInfo("Escribe: " + Hex(e, 4) + "   Lee: " + Hex(d, 4));
+            Fail("Error verificando en " + Hex(first + k, 4) +
+                 ". Compruebe modo programación y dispositivo.");
+            return false;
+        }
+    }
+    return true;
+}
