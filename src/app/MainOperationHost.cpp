@@ -11,7 +11,9 @@ void MainOperationHost::ShowProgressWindow() {
     QCoreApplication::processEvents();
 }
 
-void MainOperationHost::HideProgressWindow() { progress_.hide(); }
+void MainOperationHost::HideProgressWindow() {
+    progress_.hide();
+}
 
 void MainOperationHost::ShowProgress(const std::string& action, const std::string& memoryName,
                                      int32_t address) {
@@ -26,16 +28,30 @@ void MainOperationHost::ShowProgress(const std::string& action, const std::strin
     }
 }
 
-bool MainOperationHost::CancelRequested() const { return progress_.CancelRequested(); }
+bool MainOperationHost::CancelRequested() const {
+    return progress_.CancelRequested();
+}
 
-void MainOperationHost::ClearCancel() { progress_.ClearCancel(); }
+void MainOperationHost::ClearCancel() {
+    progress_.ClearCancel();
+}
 
-void MainOperationHost::SetMainEnabled(bool enabled) { form_.setEnabled(enabled); }
+void MainOperationHost::SetMainEnabled(bool enabled) {
+    form_.setEnabled(enabled);
+}
 
-Messages& MainOperationHost::Msg() { return form_.Msg(); }
+Messages& MainOperationHost::Msg() {
+    return form_.Msg();
+}
 
-void MainOperationHost::RefreshStatus() { form_.RefreshStatus(); }
+void MainOperationHost::RefreshStatus() {
+    form_.RefreshStatus();
+}
 
-void MainOperationHost::ImageChanged() { form_.ShowImage(); }
+void MainOperationHost::ImageChanged() {
+    form_.ShowImage();
+}
 
-Scope MainOperationHost::ReadScope() const { return form_.ReadScope(); }
+Scope MainOperationHost::ReadScope() const {
+    return form_.ReadScope();
+}

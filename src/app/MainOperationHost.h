@@ -8,7 +8,8 @@ class TProcesaForm;
 // the main window's enabled state, grids, status bar and scope boxes.
 class MainOperationHost : public OperationHost {
 public:
-    MainOperationHost(TLumbroForm& form, TProcesaForm& progress) : form_(form), progress_(progress) {}
+    MainOperationHost(TLumbroForm& form, TProcesaForm& progress)
+        : form_(form), progress_(progress) {}
 
     void ShowProgressWindow() override;
     void HideProgressWindow() override;

@@ -2,13 +2,13 @@
 
 #include "app/MainOperationHost.h"
 #include "app/TAboutForm.h"
-#include "operations/OperationEngine.h"
-#include "operations/TProcesaForm.h"
-#include "programmer/Programmer.h"
 #include "config/TPalConfForm.h"
 #include "config/TPalConfForm18.h"
 #include "image/QtCellTableModel.h"
 #include "image/QtHexGridView.h"
+#include "operations/OperationEngine.h"
+#include "operations/TProcesaForm.h"
+#include "programmer/Programmer.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

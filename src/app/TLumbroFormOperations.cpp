@@ -20,12 +20,10 @@ void TLumbroForm::ConnectCommands() {
     connect(BotonEscribir, &QPushButton::clicked, this, &TLumbroForm::BotonEscribirClick);
     connect(action("LeerPIC1"), &QAction::triggered, this, &TLumbroForm::BotonLeerClick);
     connect(action("EscribirPIC1"), &QAction::triggered, this, &TLumbroForm::BotonEscribirClick);
-    connect(action("VerificarPIC1"), &QAction::triggered, this,
-            &TLumbroForm::BotonVerificarClick);
+    connect(action("VerificarPIC1"), &QAction::triggered, this, &TLumbroForm::BotonVerificarClick);
     // The menu item says what it does: it starts the blank check.
     connect(action("BlanckCheck1"), &QAction::triggered, this, &TLumbroForm::BotonBlkChkClick);
-    connect(action("Desproteger1"), &QAction::triggered, this,
-            &TLumbroForm::BotonDesprotegeClick);
+    connect(action("Desproteger1"), &QAction::triggered, this, &TLumbroForm::BotonDesprotegeClick);
     connect(action("BorrarPrograma1"), &QAction::triggered, this,
             &TLumbroForm::BorrarPrograma1Click);
 }
@@ -51,7 +49,9 @@ OperationEngine& TLumbroForm::Engine() {
     return *engine_;
 }
 
-std::unique_ptr<Port> TLumbroForm::OpenAdapterPort(Delay&) { return OpenParallelPort(portBase_); }
+std::unique_ptr<Port> TLumbroForm::OpenAdapterPort(Delay&) {
+    return OpenParallelPort(portBase_);
+}
 
 Scope TLumbroForm::ReadScope() const {
     Scope s;
@@ -68,9 +68,21 @@ void TLumbroForm::ShowImage() {
     RefreshConfigForms();
 }
 
-void TLumbroForm::BotonLeerClick() { Engine().BotonLeerClick(); }
-void TLumbroForm::BotonEscribirClick() { Engine().BotonEscribirClick(); }
-void TLumbroForm::BotonVerificarClick() { Engine().BotonVerificarClick(); }
-void TLumbroForm::BotonBlkChkClick() { Engine().BotonBlkChkClick(); }
-void TLumbroForm::BotonDesprotegeClick() { Engine().BotonDesprotegeClick(); }
-void TLumbroForm::BorrarPrograma1Click() { Engine().BorrarPrograma1Click(); }
+void TLumbroForm::BotonLeerClick() {
+    Engine().BotonLeerClick();
+}
+void TLumbroForm::BotonEscribirClick() {
+    Engine().BotonEscribirClick();
+}
+void TLumbroForm::BotonVerificarClick() {
+    Engine().BotonVerificarClick();
+}
+void TLumbroForm::BotonBlkChkClick() {
+    Engine().BotonBlkChkClick();
+}
+void TLumbroForm::BotonDesprotegeClick() {
+    Engine().BotonDesprotegeClick();
+}
+void TLumbroForm::BorrarPrograma1Click() {
+    Engine().BorrarPrograma1Click();
+}

@@ -13,8 +13,8 @@ struct EraseCode {
     int high;
     int low;
 };
-constexpr EraseCode kProgram2xx0[] = {{0x00, 0x81}, {0x01, 0x80}, {0x02, 0x80},
-                                      {0x04, 0x80}, {0x08, 0x80}};
+constexpr EraseCode kProgram2xx0[] = {
+    {0x00, 0x81}, {0x01, 0x80}, {0x02, 0x80}, {0x04, 0x80}, {0x08, 0x80}};
 constexpr int kNone = -1; // no control byte at 3C0005h
 constexpr EraseCode kProgramXx2xx8[] = {
     {kNone, 0x83}, {kNone, 0x88}, {kNone, 0x89}, {kNone, 0x8A}, {kNone, 0x8B}};

@@ -63,8 +63,7 @@ OperationEngine::PhaseEnd OperationEngine::IdPhase16(Operation op) {
             const int32_t d = Cmd16(Cmd16::ReadDataProgram);
             acc += (d % 16) << shift;
             const int32_t expected = id % (1 << (shift + 4));
-            const std::string numbers =
-                Hex(i, 2) + " " + Hex(expected, 4) + "==" + Hex(acc, 4);
+            const std::string numbers = Hex(i, 2) + " " + Hex(expected, 4) + "==" + Hex(acc, 4);
             if (op == opRead) {
                 image_.SetIdent(acc);
                 host_.ImageChanged();
@@ -172,8 +171,7 @@ bool OperationEngine::CheckConfig18() {
         const bool same = field.size() == 4 && SameHexText(field.substr(2, 2), lo) &&
                           SameHexText(field.substr(0, 2), hi);
         if (!same) {
-            Fail("Error de verificación en el reg " + std::to_string(n + 1) +
-                 " de configuración.");
+            Fail("Error de verificación en el reg " + std::to_string(n + 1) + " de configuración.");
             return false;
         }
     }

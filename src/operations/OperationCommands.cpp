@@ -64,8 +64,8 @@ void OperationEngine::BotonDesprotegeClick() {
     if (!host_.Msg().AskYesNo("Esta acción borrará todo el contenido del PIC. ¿Desea continuar?")) {
         return;
     }
-    const bool known = Kind("Flash") || Kind("Flash1") || Kind("Flash2") || Kind("18f2xx0") ||
-                       Kind("18fxx2xx8");
+    const bool known =
+        Kind("Flash") || Kind("Flash1") || Kind("Flash2") || Kind("18f2xx0") || Kind("18fxx2xx8");
     if (!known) {
         return;
     }

@@ -8,7 +8,9 @@ const char* const kCompleted = "Operación Completada.";
 const char* const kInterrupted = "Acción interrumpida.";
 } // namespace
 
-int64_t ParseCell(const std::string& text) { return ConvertIntDef("$" + text, 65535); }
+int64_t ParseCell(const std::string& text) {
+    return ConvertIntDef("$" + text, 65535);
+}
 
 OperationEngine::OperationEngine(Programmer& programmer, const DeviceRecord& device,
                                  MemoryImage& image, ConfigWord16& config16,
@@ -16,9 +18,15 @@ OperationEngine::OperationEngine(Programmer& programmer, const DeviceRecord& dev
     : p_(programmer), device_(device), image_(image), config16_(config16), config18_(config18),
       host_(host) {}
 
-int32_t OperationEngine::Cmd16(int32_t code, uint32_t data) { return p_.IcspCommand16(code, data); }
-int32_t OperationEngine::Cmd18(int32_t code, uint32_t data) { return p_.IcspCommand18(code, data); }
-void OperationEngine::SleepMs(uint32_t ms) { p_.GetDelay().SleepMs(ms); }
+int32_t OperationEngine::Cmd16(int32_t code, uint32_t data) {
+    return p_.IcspCommand16(code, data);
+}
+int32_t OperationEngine::Cmd18(int32_t code, uint32_t data) {
+    return p_.IcspCommand18(code, data);
+}
+void OperationEngine::SleepMs(uint32_t ms) {
+    p_.GetDelay().SleepMs(ms);
+}
 
 int64_t OperationEngine::BlankWord() const {
     // Family 16 program words, ID words and the configuration word read back with every

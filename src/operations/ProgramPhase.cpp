@@ -27,8 +27,8 @@ OperationEngine::PhaseEnd OperationEngine::ProgramPhase(Operation op) {
             // A negative value (eight hex digits with the top bit set) is as far out of
             // range as one above the word.
             if (v < 0 || v > maxValue) {
-                return Fail("Error en los códigos de programa (fuera de rango), dir: " +
-                            Hex(a, 4) + " fila: " + Hex(a / 16, 4) + " col: " + Hex(a % 16, 2));
+                return Fail("Error en los códigos de programa (fuera de rango), dir: " + Hex(a, 4) +
+                            " fila: " + Hex(a / 16, 4) + " col: " + Hex(a % 16, 2));
             }
             if (op == opWrite) {
                 p_.ProgramLocation(a, static_cast<int32_t>(v), image_.ProgUsed);

@@ -61,6 +61,10 @@ void TProcesaForm::Show(const ProgressText& text, int32_t address, int32_t limit
     }
 }
 
-void TProcesaForm::Button1Click() { cancelRequested_ = true; }
+void TProcesaForm::Button1Click() {
+    cancelRequested_ = true;
+}
 
-void TProcesaForm::reject() { Button1Click(); }
+void TProcesaForm::reject() {
+    Button1Click();
+}

@@ -86,17 +86,17 @@ private slots:
             return true;
         });
         form.Principal(QString::fromStdString(dir.Write("Pravik.ini", "[PIC12F675]\n")));
-        QCOMPARE(messages.Texts(), (std::vector<std::string>{
-                                       "Familia 12 no reconocida",
-                                       "Falta Driver para el puerto paralelo. Mal rollo."}));
+        QCOMPARE(messages.Texts(),
+                 (std::vector<std::string>{"Familia 12 no reconocida",
+                                           "Falta Driver para el puerto paralelo. Mal rollo."}));
         QCOMPARE(probed, uint16_t{888});
 
         // The simulated adapter needs no port: no probe, and the caption says so.
         ScriptedMessages quiet;
         TLumbroForm simulated(quiet, settings);
         simulated.SetPortProbe([](uint16_t) { return true; });
-        simulated.Principal(QString::fromStdString(dir.Write(
-            "Sim.ini", "[Config]\nadapter=simulator\n[PIC16F84A]\n")));
+        simulated.Principal(QString::fromStdString(
+            dir.Write("Sim.ini", "[Config]\nadapter=simulator\n[PIC16F84A]\n")));
         QVERIFY(quiet.log.empty());
         QCOMPARE(simulated.windowTitle(), QString("Pravik [simulador]"));
     }

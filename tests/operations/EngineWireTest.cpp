@@ -1,0 +1,178 @@
+// The exact commands the engine puts on the wire, decoded from a recording port.
+#include "operations/OperationEngine.h"
+#include "operations/RecordingHost.h"
+#include "programmer/Wire.h"
+
+#include <cstdio>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The recorded line states as a list of events: "enter", "exit" (programming-mode
+// sequences) and the family 16 commands in between, as "c<code>" or "c<code>=<data hex>".
+std::vector<std::string> Events16(const RecordingPort& port) {
+    std::vector<std::string> events;
+    const auto& writes = port.Writes();
+    size_t segmentStart = 0;
+    auto flush = [&](size_t end) {
+        const std::vector<RecordingPort::Write> part(writes.begin() + segmentStart,
+                                                     writes.begin() + end);
+        const auto dataBits = [](int32_t c) { return (c == 0 || c == 2 || c == 3) ? 16 : 0; };
+        for (wire::Frame f : wire::Decode(part, 6, dataBits, 1)) {
+            f.data &= 0x3FFF;
+            std::string e = "c" + std::to_string(f.command);
+            if (f.command == 0 || f.command == 2 || f.command == 3) {
+                char buf[8];
+                std::snprintf(buf, sizeof buf, "=%04X", f.data);
+                e += buf;
+            }
+            events.push_back(e);
+        }
+    };
+    for (size_t i = 0; i < writes.size(); ++i) {
+        const uint8_t v = writes[i].value;
+        const bool prep = v == StatePrep;
+        const bool idle = v == StateIdle && (i == 0 || writes[i - 1].value != StatePrep);
+        if (prep || idle) {
+            flush(i);
+            events.push_back(prep ? "enter" : "exit");
+            segmentStart = i + 1;
+        }
+    }
+    flush(writes.size());
+    return events;
+}
+
+class EngineWire : public wire::WireTest {
+protected:
+    MemoryImage image;
+    ConfigWord16 config16;
+    ConfigWords18 config18;
+    RecordingHost host;
+    OperationEngine engine{programmer, device, image, config16, config18, host};
+
+    void Flash16(int progMem = 64) {
+        SetDevice("PIC16F84A", 16, "Flash");
+        device.ProgMem = progMem;
+        device.EEProm = 64;
+        image.InitHexEditG(device);
+        image.InitDatosEditG(device);
+    }
+};
+
+} // namespace
+
+TEST_F(EngineWire, TwoWordFlashWriteSendsEraseThenLoadProgramReadIncrement) {
+    Flash16();
+    image.EditProgramCell(1, 1, "1234");
+    image.EditProgramCell(2, 1, "0ABC");
+    port.QueueStatus(wire::StatusBits(0x1234, 14));
+    port.QueueStatus(wire::StatusBits(0x0ABC, 14));
+    EXPECT_TRUE(engine.RunOperation(opWrite));
+    const std::vector<std::string> expected = {"enter",
+                                               // erase of program memory, both styles
+                                               "enter", "c2=3FFF", "c1", "c7", "c8", "c1", "c7",
+                                               "exit", "enter", "c2=3FFF", "c9", "c8", "exit",
+                                               // the two words
+                                               "c2=1234", "c8", "c4", "c6", "c2=0ABC", "c8", "c4",
+                                               "c6", "exit", "exit", "exit"};
+    EXPECT_EQ(Events16(port), expected);
+    EXPECT_EQ(host.messages.Texts(), std::vector<std::string>{"Operación Completada."});
+    EXPECT_TRUE(host.mainEnabled);
+    EXPECT_EQ(port.Writes().back().value, StateIdle);
+}
+
+TEST_F(EngineWire, EraseAreasWithNothingSelectedOnlyLeavesProgrammingMode) {
+    Flash16();
+    EXPECT_TRUE(engine.EraseAreas(false, false, false, false));
+    EXPECT_EQ(Events16(port), std::vector<std::string>{"exit"});
+    EXPECT_EQ(delay.Now(), 20'000'100); // 10 ms, StateIdle, 10 ms
+}
+
+TEST_F(EngineWire, Flash2IdentEraseProgramsTheFourIdWordsAsOneRow) {
+    Flash16();
+    device.Programming = "Flash2";
+    EXPECT_TRUE(engine.EraseAreas(false, false, true, false));
+    const std::vector<std::string> expected = {"enter",   "c0=0000", "c2=3FFF", "c6",
+                                               "c2=3FFF", "c6",      "c2=3FFF", "c6",
+                                               "c2=3FFF", "c6",      "c8",      "exit"};
+    EXPECT_EQ(Events16(port), expected);
+}
+
+TEST_F(EngineWire, Family18ProgramEraseSendsTheFiveControlSteps) {
+    SetDevice("PIC18F2520", 18, "18f2xx0", 16);
+    EXPECT_TRUE(engine.EraseAreas(true, true, false, false));
+    std::vector<uint32_t> controlWrites;
+    int eraseHolds = 0;
+    for (const wire::Frame& f : wire::Decode18(port)) {
+        if (f.command == Cmd18::TableWrite) {
+            controlWrites.push_back(f.data);
+        }
+        // The erase hold is a NOP whose fourth clock is not held: count its 6 ms pause.
+        eraseHolds += f.command == 0 && f.data == 0 && f.end - f.start > 5'000'000;
+    }
+    const std::vector<uint32_t> expected = {0x0000, 0x8181, 0x0101, 0x8080, 0x0202,
+                                            0x8080, 0x0404, 0x8080, 0x0808, 0x8080};
+    EXPECT_EQ(controlWrites, expected);
+    EXPECT_EQ(eraseHolds, 5);
+}
+
+TEST_F(EngineWire, OtpPartsAreNeverErased) {
+    Flash16();
+    device.Programming = "OTP";
+    EXPECT_FALSE(engine.EraseAreas(true, true, true, true));
+    host.messages.yesAnswers = {true};
+    engine.BorrarPrograma1Click();
+    engine.BotonDesprotegeClick();
+    EXPECT_TRUE(port.Writes().empty());
+    EXPECT_EQ(host.messages.Texts(),
+              (std::vector<std::string>{"Esta función solo funciona con dispositivos FLASH",
+                                        "Se borrará todo el contenido del programa. ¿Desea "
+                                        "continuar?",
+                                        "Esta función solo funciona con dispositivos FLASH",
+                                        "Esta función solo funciona con dispositivos FLASH"}));
+}
+
+TEST_F(EngineWire, UnprotectAnsweredNoSendsNothing) {
+    Flash16();
+    host.messages.yesAnswers = {false};
+    engine.BotonDesprotegeClick();
+    EXPECT_TRUE(port.Writes().empty());
+    host.messages.yesAnswers = {true};
+    engine.BotonDesprotegeClick();
+    EXPECT_EQ(host.messages.Texts().back(), "PIC desprotegido y borrado completamente.");
+    EXPECT_EQ(port.Writes().back().value, StateIdle);
+}
+
+TEST_F(EngineWire, RangeErrorStopsAfterTheEarlierLocationsWereWritten) {
+    Flash16();
+    device.Programming = "Flash1"; // no read-back, so the status line needs no script
+    for (int a = 0; a < 5; ++a) {
+        image.EditProgramCell(a + 1, 1, "0001");
+    }
+    image.EditProgramCell(6, 1, "4000");
+    image.EditProgramCell(7, 1, "0001");
+    EXPECT_FALSE(engine.RunOperation(opWrite));
+    int loads = 0;
+    for (const std::string& e : Events16(port)) {
+        loads += e == "c2=0001";
+    }
+    EXPECT_EQ(loads, 5);
+    EXPECT_EQ(host.messages.Texts(),
+              std::vector<std::string>{"Error en los códigos de programa (fuera de rango), "
+                                       "dir: 0005 fila: 0000 col: 05"});
+    EXPECT_FALSE(host.mainEnabled); // the calling command enables it
+    EXPECT_EQ(port.Writes().back().value, StateIdle);
+}
+
+TEST_F(EngineWire, EmptyOrNegativeCellsAreOutOfRange) {
+    Flash16();
+    device.Programming = "Flash1";
+    image.EditProgramCell(1, 1, "");
+    EXPECT_FALSE(engine.RunOperation(opVerify));
+    image.EditProgramCell(1, 1, "FFFFFFFF");
+    EXPECT_FALSE(engine.RunOperation(opWrite));
+    EXPECT_EQ(host.messages.log.size(), 2u);
+    EXPECT_EQ(host.messages.log[1].text.substr(0, 26), "Error en los códigos de p");
+}
