@@ -166,6 +166,7 @@ private:
 
     std::function<bool(uint16_t)> portProbe_;
     SteadyCounter counter_;
+    std::unique_ptr<Delay> counterDelay_;
     std::unique_ptr<Delay> delay_;
     std::unique_ptr<Programmer> programmer_;
     std::unique_ptr<MainOperationHost> host_;

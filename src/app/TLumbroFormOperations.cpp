@@ -1,4 +1,5 @@
 #include "app/MainOperationHost.h"
+#include "app/PumpingDelay.h"
 #include "app/TLumbroForm.h"
 #include "config/TPalConfForm.h"
 #include "config/TPalConfForm18.h"
@@ -39,7 +40,8 @@ void TLumbroForm::CheckPortDriver() {
 
 OperationEngine& TLumbroForm::Engine() {
     if (!engine_) {
-        delay_ = std::make_unique<CounterDelay>(counter_);
+        counterDelay_ = std::make_unique<CounterDelay>(counter_);
+        delay_ = std::make_unique<PumpingDelay>(*counterDelay_, [this] { return !isEnabled(); });
         programmer_ = std::make_unique<Programmer>(OpenAdapterPort(*delay_), std::move(delay_),
                                                    device_, messages_);
         host_ = std::make_unique<MainOperationHost>(*this, *ProcesaForm);

@@ -3,11 +3,16 @@
 #include "app/TLumbroForm.h"
 
 #include <QApplication>
+#include <QFont>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Pravik");
     QApplication::setOrganizationName("Pravik");
+    // The windows are laid out in pixels for an 11-pixel interface font.
+    QFont interfaceFont = QApplication::font();
+    interfaceFont.setPixelSize(11);
+    QApplication::setFont(interfaceFont);
 
     QtMessages messages;
     QtSettingsStore settings;

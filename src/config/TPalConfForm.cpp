@@ -63,16 +63,16 @@ TPalConfForm::TPalConfForm(ConfigWord16& model, QWidget* parent) : QDialog(paren
     BuildLegend();
 
     AddLabel(this, "Label1", "Palabra de Configuración:", 8, 336);
-    PalEdit = AddWordEdit(this, "PalEdit", {150, 332, 50, 21});
+    PalEdit = AddWordEdit(this, "PalEdit", {160, 332, 50, 21});
     connect(PalEdit, &QLineEdit::textEdited, this, &TPalConfForm::PalEditEdited);
     auto* apply = new QPushButton("Aplicar", this);
     apply->setObjectName("Button2");
-    apply->setGeometry(210, 330, 75, 25);
+    apply->setGeometry(220, 330, 75, 25);
     apply->setAutoDefault(false);
     connect(apply, &QPushButton::clicked, this, &TPalConfForm::Button2Click);
 
     AddLabel(this, "Label13", "Palabra recomendada", 8, 368);
-    PalEdit2 = AddWordEdit(this, "PalEdit2", {150, 364, 50, 21});
+    PalEdit2 = AddWordEdit(this, "PalEdit2", {160, 364, 50, 21});
     PalEdit2->setEnabled(false);
 
     auto* back = new QPushButton("Volver", this);
