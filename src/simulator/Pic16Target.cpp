@@ -52,7 +52,7 @@ void Pic16Target::LeaveProgramMode(int64_t now) {
 }
 
 void Pic16Target::ClockRise(int64_t now, bool /*data*/) {
-    if (!clock_.SeenEdge() && now - clock_.EntryTime() < profile_.timing.entryHoldNs) {
+    if (clock_.LastRise() < 0 && now - clock_.EntryTime() < profile_.timing.entryHoldNs) {
         violations_.Add(Rule::EntryHold, now);
     }
     const Pic16Timing& t = profile_.timing;

@@ -62,7 +62,7 @@ void Pic18Target::LeaveProgramMode(int64_t now) {
 }
 
 void Pic18Target::ClockRise(int64_t now, bool /*data*/) {
-    if (!clock_.SeenEdge() && now - clock_.EntryTime() < profile_.timing.entryHoldNs) {
+    if (clock_.LastRise() < 0 && now - clock_.EntryTime() < profile_.timing.entryHoldNs) {
         violations_.Add(Rule::EntryHold, now);
     }
     clock_.Rise(now, profile_.timing.clockLowNs);
