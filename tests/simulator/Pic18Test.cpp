@@ -207,11 +207,15 @@ TEST(Pic18Config, ByteWriteTakesTheLaneOfItsAddressAndReplacesTheByte) {
     b.wire.Core(0xF800);
     WriteConfig(b, 0x300001, 0x27);
     b.wire.SetTablePointer(0x300000);
-    b.wire.Command18(Cmd18::TableWriteStart, 0x00AB); // even address: low lane
+    b.wire.Command18(Cmd18::TableWriteStart, 0xCDAB); // even address: low lane
+    b.wire.ProgrammingNop(P9Us, P10Us);
+    b.wire.SetTablePointer(0x300003);
+    b.wire.Command18(Cmd18::TableWriteStart, 0x0FEF); // odd address: high lane
     b.wire.ProgrammingNop(P9Us, P10Us);
     b.wire.Exit();
     EXPECT_EQ(b.chip.Peek(Space::Config, 1), 0x27u) << "a configuration write replaces";
     EXPECT_EQ(b.chip.Peek(Space::Config, 0), 0xABu);
+    EXPECT_EQ(b.chip.Peek(Space::Config, 3), 0x0Fu);
     EXPECT_EQ(b.chip.TimingViolations().Total(), 0) << b.chip.TimingViolations().Summary();
 }
 
