@@ -24,7 +24,6 @@ public:
     // sampling edge.
     void DataChange(int64_t now, int64_t minHoldNs);
 
-    bool SeenEdge() const { return lastFall_ >= 0 || lastRise_ >= 0; }
     int64_t LastFall() const { return lastFall_; }
     int64_t LastRise() const { return lastRise_; }
     int64_t EntryTime() const { return entry_; }

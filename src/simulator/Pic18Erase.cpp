@@ -120,9 +120,14 @@ void Pic18Target::Erase(const EraseScope& scope, double fraction) {
     auto reach = [fraction](uint32_t length) {
         return static_cast<uint32_t>(std::floor(fraction * length));
     };
+    const uint32_t size = profile_.programBytes;
     for (const auto& [first, last] : scope.program) {
-        const uint32_t end = std::min(first + reach(last - first), profile_.programBytes);
-        std::fill(program_.begin() + first, program_.begin() + std::max(first, end), 0xFF);
+        // Blocks of the code table may lie past the end of a smaller part.
+        const uint32_t from = std::min(first, size);
+        const uint32_t to = std::min(first + reach(last - first), size);
+        if (to > from) {
+            std::fill(program_.begin() + from, program_.begin() + to, 0xFF);
+        }
     }
     auto clear = [&](std::vector<uint8_t>& cells) {
         std::fill(cells.begin(), cells.begin() + reach(static_cast<uint32_t>(cells.size())), 0xFF);

@@ -93,6 +93,17 @@ TEST(Pic18Erase, Ds39622Codes) {
     }
 }
 
+// Codes for blocks a smaller part lacks are defined but find nothing to erase.
+TEST(Pic18Erase, BlocksPastTheEndOfASmallPartEraseNothing) {
+    Pic18Bench b(Device("PIC18F242", 18, 16384, 256, "18fxx2xx8"));
+    Fill(b.chip);
+    b.wire.Enter();
+    BulkErase(b, 0x8B);
+    b.wire.Exit();
+    CheckErased(b.chip, {0, 0, false, false, false}, "panel 4 of 16 KiB");
+    EXPECT_EQ(b.chip.TimingViolations().Total(), 0) << b.chip.TimingViolations().Summary();
+}
+
 TEST(Pic18Erase, UndefinedCodeErasesNothingAndIsRecorded) {
     Pic18Bench b(F452());
     Fill(b.chip);
