@@ -89,7 +89,7 @@ void SetCycleTimes(Pic16Profile& p, const DeviceRecord& device) {
         t.programOnlyNs = 4 * Ms;
         t.bulkEraseNs = 8 * Ms;
         break;
-    case Pic16Variant::F7X: // no erase time in the notes; taken as the 62XA's TERA
+    case Pic16Variant::F7X: // no documented erase time at hand; the 62XA's TERA
         t.programNs = 0;
         t.dataWriteNs = 0;
         t.programOnlyNs = 0;

@@ -38,7 +38,7 @@ void Pic18Target::EnterProgramMode(int64_t now, bool clock, bool data) {
     cfgs_ = false;
     eraseLow_ = 0;
     eraseHigh_ = 0;
-    panel_ = 0; // the notes give no reset value; 00h writes one row per pulse
+    panel_ = 0; // no documented reset value; 00h writes one row per pulse
     buffer_.Clear();
     gotoLow_ = -1;
     phase_ = Phase::Command;
