@@ -1,0 +1,21 @@
+#pragma once
+#include "simulator/Target.h"
+
+#include <string>
+
+namespace Sim {
+
+// Keeps a simulated chip between runs as an Intel HEX file laid out as the assemblers lay
+// out their output (PIC16: word w at byte 2w, IDs at 4000h, device ID at 400Ch,
+// configuration at 400Eh, EEPROM byte n at 4200h + 2n; PIC18: device addresses, EEPROM at
+// F00000h).
+
+// Writes every cell of every space. The file is written beside the target under a
+// temporary name and renamed over it, so an interrupted save leaves the old file whole.
+bool SaveChip(const Target& chip, const std::string& path, std::string& error);
+
+// Reads a file written by SaveChip (or any HEX file in the same layout). Cells the file
+// does not mention keep their values. A malformed file changes nothing.
+bool LoadChip(Target& chip, const std::string& path, std::string& error);
+
+} // namespace Sim

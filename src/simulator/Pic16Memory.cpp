@@ -1,0 +1,198 @@
+#include "simulator/Pic16Target.h"
+
+#include <cmath>
+
+namespace Sim {
+
+void Pic16Target::ResetLatches() {
+    // Unloaded latches hold all ones, so that programming a row in which one latch was
+    // loaded changes only that word.
+    latch_.assign(profile_.rowWords, WordMask());
+}
+
+bool Pic16Target::CodeProtected() const {
+    const uint32_t mask = profile_.protectMask;
+    return Target::CodeProtected() || (mask != 0 && (config_[0] & mask) != mask);
+}
+
+// Older parts decode only the address bits they implement, so user addresses alias.
+uint32_t Pic16Target::ReadProgramAt(uint32_t pc) const {
+    if (pc >= ConfigBase) {
+        return ReadConfigHalf(pc);
+    }
+    if (program_.empty()) {
+        return WordMask();
+    }
+    if (CodeProtected()) {
+        return 0; // protected program memory reads as zeros
+    }
+    const uint32_t index = pc % profile_.programWords;
+    return ApplyStuck(Space::Program, index, program_[index]) & WordMask();
+}
+
+uint32_t Pic16Target::ReadConfigHalf(uint32_t pc) const {
+    const uint32_t offset = pc - ConfigBase;
+    if (offset < IdWords) {
+        return Peek(Space::Id, offset);
+    }
+    if (offset == DeviceIdOffset) {
+        return Peek(Space::DeviceId, 0);
+    }
+    if (offset >= ConfigOffset && offset < ConfigOffset + profile_.configWords) {
+        return Peek(Space::Config, offset - ConfigOffset);
+    }
+    return WordMask(); // reserved and unimplemented words
+}
+
+// EEPROM sits behind the low bits of the same address counter.
+bool Pic16Target::ReadDataAt(uint32_t pc, uint32_t& value) const {
+    if (eeprom_.empty()) {
+        return false; // nothing drives the pin
+    }
+    value = Peek(Space::Eeprom, pc % profile_.eepromBytes);
+    return true;
+}
+
+void Pic16Target::WriteRow(uint32_t pc, bool replace) {
+    const uint32_t row = profile_.rowWords;
+    const uint32_t base = pc - pc % row;
+    for (uint32_t i = 0; i < row; ++i) {
+        WriteWord(base + i, latch_[i], replace);
+    }
+}
+
+// replace: erase-then-program; otherwise programming only clears bits.
+void Pic16Target::WriteWord(uint32_t pc, uint32_t value, bool replace) {
+    uint32_t* cell = nullptr;
+    Space space = Space::Program;
+    uint32_t index = 0;
+    if (pc < ConfigBase) {
+        if (program_.empty()) {
+            return;
+        }
+        index = pc % profile_.programWords;
+        cell = &program_[index];
+    } else {
+        const uint32_t offset = pc - ConfigBase;
+        if (offset < IdWords) {
+            space = Space::Id;
+            index = offset;
+            cell = &ids_[offset];
+        } else if (offset >= ConfigOffset && offset < ConfigOffset + profile_.configWords) {
+            space = Space::Config;
+            index = offset - ConfigOffset;
+            cell = &config_[index];
+        }
+    }
+    if (cell == nullptr || NeverTakes(space, index)) {
+        return;
+    }
+    *cell = replace ? value : (*cell & value);
+}
+
+void Pic16Target::WriteDataByte(uint32_t pc) {
+    if (eeprom_.empty()) {
+        return;
+    }
+    const uint32_t index = pc % profile_.eepromBytes;
+    if (!NeverTakes(Space::Eeprom, index)) {
+        eeprom_[index] = dataLatch_; // EEPROM erases the byte before writing it
+    }
+}
+
+// An erase cut short clears each area from its start up to the share of the time it ran.
+void Pic16Target::ErasePart(unsigned scope, double fraction) {
+    auto clear = [fraction](std::vector<uint32_t>& cells, uint32_t erased) {
+        const auto reached = static_cast<size_t>(std::floor(fraction * cells.size()));
+        for (size_t i = 0; i < reached && i < cells.size(); ++i) {
+            cells[i] = erased;
+        }
+    };
+    if ((scope & ScopeProgram) != 0) {
+        clear(program_, WordMask());
+    }
+    if ((scope & ScopeData) != 0) {
+        clear(eeprom_, 0xFF);
+    }
+    if ((scope & ScopeIds) != 0) {
+        clear(ids_, WordMask());
+    }
+    if ((scope & ScopeConfig) != 0) {
+        clear(config_, WordMask());
+        if (fraction >= 1.0) {
+            protectKnob_ = false;
+        }
+    }
+}
+
+uint32_t Pic16Target::Size(Space space) const {
+    switch (space) {
+    case Space::Program:
+        return static_cast<uint32_t>(program_.size());
+    case Space::Eeprom:
+        return static_cast<uint32_t>(eeprom_.size());
+    case Space::Id:
+        return IdWords;
+    case Space::Config:
+        return profile_.configWords;
+    case Space::DeviceId:
+        return 1;
+    }
+    return 0;
+}
+
+uint32_t Pic16Target::ErasedValue(Space space) const {
+    return space == Space::Eeprom ? 0xFF : WordMask();
+}
+
+uint32_t Pic16Target::Peek(Space space, uint32_t index) const {
+    if (index >= Size(space)) {
+        return ErasedValue(space);
+    }
+    uint32_t value = 0;
+    switch (space) {
+    case Space::Program:
+        value = program_[index];
+        break;
+    case Space::Eeprom:
+        value = eeprom_[index];
+        break;
+    case Space::Id:
+        value = ids_[index];
+        break;
+    case Space::Config:
+        value = config_[index];
+        break;
+    case Space::DeviceId:
+        value = deviceId_;
+        break;
+    }
+    const uint32_t width = space == Space::Eeprom ? 0xFF : WordMask();
+    return ApplyStuck(space, index, value) & width;
+}
+
+void Pic16Target::Poke(Space space, uint32_t index, uint32_t value) {
+    if (index >= Size(space)) {
+        return;
+    }
+    const uint32_t v = value & (space == Space::Eeprom ? 0xFF : WordMask());
+    switch (space) {
+    case Space::Program:
+        program_[index] = v;
+        break;
+    case Space::Eeprom:
+        eeprom_[index] = v;
+        break;
+    case Space::Id:
+        ids_[index] = v;
+        break;
+    case Space::Config:
+        config_[index] = v;
+        break;
+    case Space::DeviceId:
+        deviceId_ = v;
+        break;
+    }
+}
+
+} // namespace Sim

@@ -1,0 +1,152 @@
+#include "simulator/Pic16Target.h"
+
+namespace Sim {
+
+namespace {
+constexpr int CommandBits = 6;
+// A data word is framed by a start and a stop clock around its data bits.
+constexpr int FrameClocks = 2;
+} // namespace
+
+Pic16Target::Pic16Target(const DeviceRecord& device) : Pic16Target(MakePic16Profile(device)) {}
+
+Pic16Target::Pic16Target(const Pic16Profile& profile) : profile_(profile), clock_(violations_) {
+    program_.assign(profile_.programWords, WordMask());
+    eeprom_.assign(profile_.eepromBytes, 0xFF);
+    ids_.assign(IdWords, WordMask());
+    config_.assign(profile_.configWords, WordMask());
+    deviceId_ = profile_.hasDeviceId ? 0 : WordMask();
+    ResetLatches();
+}
+
+// Raising MCLR to VIHH resets the address counter; clock and data must be low then.
+void Pic16Target::EnterProgramMode(int64_t now, bool clock, bool data) {
+    if (inProgramMode_) {
+        LeaveProgramMode(now);
+    }
+    inProgramMode_ = true;
+    clock_.Start(now);
+    if (clock || data) {
+        violations_.Add(Rule::EntryLevels, now);
+    }
+    pc_ = 0;
+    ResetLatches();
+    lastLoad_ = Latch::None;
+    latchLoaded_ = false;
+    phase_ = Phase::Command;
+    bitCount_ = 0;
+    shift_ = 0;
+    lastFrameEnd_ = -1;
+    drive_ = Drive::None;
+    setupStage_ = 0;
+    bulkArmed_ = false;
+}
+
+// Dropping MCLR ends any cycle under way and loses the address counter.
+void Pic16Target::LeaveProgramMode(int64_t now) {
+    if (cycle_.active) {
+        ResolveCycle(cycle_.interruptAt >= 0 ? cycle_.interruptAt : now, false);
+    }
+    inProgramMode_ = false;
+    drive_ = Drive::None;
+}
+
+void Pic16Target::ClockRise(int64_t now, bool /*data*/) {
+    if (clock_.LastRise() < 0 && now - clock_.EntryTime() < profile_.timing.entryHoldNs) {
+        violations_.Add(Rule::EntryHold, now);
+    }
+    const Pic16Timing& t = profile_.timing;
+    clock_.Rise(now, phase_ == Phase::Command ? t.clockLowNs : t.dataClockLowNs);
+    if (bitCount_ == 0) {
+        FrameStart(now);
+    }
+    if (phase_ == Phase::Read) {
+        DriveReadBit();
+    }
+}
+
+// The first clock of a command or data word: Tdly1 must have passed since the previous
+// one, and a running cycle learns that the next command has arrived.
+void Pic16Target::FrameStart(int64_t now) {
+    if (phase_ == Phase::Command) {
+        if (lastFrameEnd_ >= 0 && now - lastFrameEnd_ < profile_.timing.commandDelayNs) {
+            violations_.Add(Rule::CommandToCommand, now);
+        }
+        if (cycle_.active && cycle_.interruptAt < 0) {
+            cycle_.interruptAt = now;
+        }
+    } else if (now - lastFrameEnd_ < profile_.timing.commandDelayNs) {
+        violations_.Add(Rule::CommandToData, now);
+    }
+}
+
+// Clock 1 is the start bit; the chip turns its pin to output at the rising edge of clock 2
+// and drives data bit k on the rising edge of clock k + 2, then lets go at the stop clock.
+void Pic16Target::DriveReadBit() {
+    const int clockNo = bitCount_ + 1;
+    if (!readDriven_ || clockNo < 2) {
+        return;
+    }
+    if (clockNo <= profile_.wordBits + 1) {
+        const bool bit = ((readValue_ >> (clockNo - 2)) & 1) != 0;
+        drive_ = bit ? Drive::High : Drive::Low;
+    } else {
+        drive_ = Drive::None;
+    }
+}
+
+void Pic16Target::ClockFall(int64_t now, bool data) {
+    const Pic16Timing& t = profile_.timing;
+    clock_.Fall(now, t.clockHighNs);
+    const int bit = data ? 1 : 0;
+    switch (phase_) {
+    case Phase::Command:
+        clock_.Sample(now, t.setupNs);
+        shift_ |= static_cast<uint32_t>(bit) << bitCount_;
+        if (++bitCount_ == CommandBits) {
+            const int code = static_cast<int>(shift_);
+            bitCount_ = 0;
+            shift_ = 0;
+            lastFrameEnd_ = now;
+            OnCommand(code, now);
+        }
+        break;
+    case Phase::Load: {
+        clock_.Sample(now, t.setupNs);
+        const int dataBit = bitCount_ - 1; // clock 1 is the start bit
+        if (dataBit >= 0 && dataBit < profile_.wordBits) {
+            shift_ |= static_cast<uint32_t>(bit) << dataBit;
+        }
+        if (++bitCount_ == profile_.wordBits + FrameClocks) {
+            const uint32_t word = shift_;
+            FinishFrame(now);
+            OnWordLoaded(word);
+        }
+        break;
+    }
+    case Phase::Read:
+        if (++bitCount_ == profile_.wordBits + FrameClocks) {
+            FinishFrame(now);
+        }
+        break;
+    }
+}
+
+void Pic16Target::FinishFrame(int64_t now) {
+    phase_ = Phase::Command;
+    bitCount_ = 0;
+    shift_ = 0;
+    lastFrameEnd_ = now;
+    drive_ = Drive::None;
+}
+
+void Pic16Target::DataChange(int64_t now) {
+    clock_.DataChange(now, profile_.timing.holdNs);
+}
+
+int Pic16Target::PulsesAt(uint32_t address) const {
+    auto it = pulses_.find(address);
+    return it == pulses_.end() ? 0 : it->second;
+}
+
+} // namespace Sim

@@ -1,0 +1,135 @@
+#pragma once
+#include "devices/DeviceRecord.h"
+#include "simulator/ClockChecker.h"
+#include "simulator/Pic16Profile.h"
+#include "simulator/Target.h"
+
+#include <cstdint>
+#include <map>
+#include <vector>
+
+namespace Sim {
+
+// A mid-range PIC16 in programming mode, from the programming specifications: 6-bit
+// commands and 16-clock data words sampled on falling clock edges, read data driven on
+// rising edges, the address counter with its user and configuration halves, the data latch
+// (a row of latches on the 87XA), internally and externally timed programming cycles, the
+// bulk, chip and Setup1/Setup2 erases, code protection and EPROM parts.
+class Pic16Target : public Target {
+public:
+    static constexpr uint32_t ConfigBase = 0x2000; // first address of the configuration half
+    static constexpr uint32_t AddressEnd = 0x4000; // end of the programming address space
+    static constexpr uint32_t IdWords = 4;
+    static constexpr uint32_t DeviceIdOffset = 6;
+    static constexpr uint32_t ConfigOffset = 7;
+
+    explicit Pic16Target(const DeviceRecord& device);
+    explicit Pic16Target(const Pic16Profile& profile);
+
+    const Pic16Profile& Profile() const { return profile_; }
+    // Lets a test or a front end tighten or relax the chip's minimum times.
+    void SetTiming(const Pic16Timing& timing) { profile_.timing = timing; }
+    uint32_t AddressCounter() const { return pc_; }
+    // Programming pulses an EPROM location has received (its configuration-half address
+    // for IDs and configuration).
+    int PulsesAt(uint32_t address) const;
+
+    void EnterProgramMode(int64_t now, bool clock, bool data) override;
+    void LeaveProgramMode(int64_t now) override;
+    void ClockRise(int64_t now, bool data) override;
+    void ClockFall(int64_t now, bool data) override;
+    void DataChange(int64_t now) override;
+    Drive DataOut() const override { return drive_; }
+
+    uint32_t Size(Space space) const override;
+    uint32_t Peek(Space space, uint32_t index) const override;
+    void Poke(Space space, uint32_t index, uint32_t value) override;
+    uint32_t ErasedValue(Space space) const override;
+    bool CodeProtected() const override;
+
+private:
+    enum class Phase { Command, Load, Read };
+    enum class Latch { None, Program, Data };
+    // Areas an erase clears.
+    enum Scope : unsigned { ScopeProgram = 1, ScopeData = 2, ScopeIds = 4, ScopeConfig = 8 };
+    static constexpr unsigned ScopeAll = ScopeProgram | ScopeData | ScopeIds | ScopeConfig;
+
+    // A programming or erase cycle under way. It takes effect only when it has run its
+    // full time before the next command (or, externally timed, before End Programming).
+    struct Cycle {
+        bool active = false;
+        bool erase = false;
+        unsigned scope = 0;
+        bool toData = false;
+        bool replace = false; // erase-then-program; otherwise bits only go 1 -> 0
+        bool external = false;
+        bool pulse = false; // EPROM pulse, counted towards "takes after k pulses"
+        uint32_t pc = 0;
+        int64_t start = 0;
+        int64_t minNs = 0;
+        int64_t interruptAt = -1;
+    };
+
+    // Wire decoding (Pic16Target.cpp).
+    void FrameStart(int64_t now);
+    void DriveReadBit();
+    void FinishFrame(int64_t now);
+
+    // Commands and cycles (Pic16Commands.cpp).
+    int Normalise(int code) const;
+    void OnCommand(int code, int64_t now);
+    void Dispatch(int code, int64_t now);
+    void OnWordLoaded(uint32_t word);
+    void Increment();
+    void BeginCycle(int code, int64_t now);
+    void BeginWrite(int code, int64_t now);
+    void BulkErase(unsigned scope, int64_t now);
+    unsigned SetupEraseScope() const;
+    void StartCycle(const Cycle& cycle, int64_t now);
+    void ResolveCycle(int64_t end, bool byEndCommand);
+    void ApplyWrite(const Cycle& cycle);
+    bool OlderFlash() const;
+    bool BulkNeedsBegin() const;
+
+    // Memory map (Pic16Memory.cpp).
+    uint32_t WordMask() const { return (uint32_t{1} << profile_.wordBits) - 1; }
+    uint32_t ReadProgramAt(uint32_t pc) const;
+    uint32_t ReadConfigHalf(uint32_t pc) const;
+    bool ReadDataAt(uint32_t pc, uint32_t& value) const;
+    void WriteRow(uint32_t pc, bool replace);
+    void WriteWord(uint32_t pc, uint32_t value, bool replace);
+    void WriteDataByte(uint32_t pc);
+    void ErasePart(unsigned scope, double fraction);
+    void ResetLatches();
+
+    Pic16Profile profile_;
+    ClockChecker clock_;
+
+    std::vector<uint32_t> program_;
+    std::vector<uint32_t> eeprom_;
+    std::vector<uint32_t> ids_;
+    std::vector<uint32_t> config_;
+    uint32_t deviceId_ = 0;
+    std::map<uint32_t, int> pulses_;
+
+    uint32_t pc_ = 0;
+    std::vector<uint32_t> latch_;
+    uint32_t dataLatch_ = 0xFF;
+    Latch lastLoad_ = Latch::None;
+    bool latchLoaded_ = false;
+
+    Phase phase_ = Phase::Command;
+    int bitCount_ = 0;
+    uint32_t shift_ = 0;
+    int64_t lastFrameEnd_ = -1;
+    uint32_t readValue_ = 0;
+    bool readDriven_ = false;
+    Drive drive_ = Drive::None;
+
+    Cycle cycle_;
+    int setupStage_ = 0;     // 1 after Setup1, 2 after Setup1 Setup2
+    bool bulkArmed_ = false; // a bulk erase waits for its begin command
+    unsigned bulkScope_ = 0; // what it will clear (0 when refused by protection)
+};
+
+} // namespace Sim

@@ -1,0 +1,160 @@
+#include "simulator/Pic18Target.h"
+
+namespace Sim {
+
+namespace {
+constexpr int CommandBits = 4;
+constexpr int OperandBits = 16;
+// Table reads ignore the first 8 operand clocks and shift the byte out on the last 8.
+constexpr int ReadFirstClock = 9;
+constexpr int ProgrammingClock = 4; // the clock held high for the programming pulse
+} // namespace
+
+Pic18Target::Pic18Target(const DeviceRecord& device) : Pic18Target(MakePic18Profile(device)) {}
+
+Pic18Target::Pic18Target(const Pic18Profile& profile)
+    : profile_(profile), clock_(violations_), buffer_(profile.bufferBytes) {
+    program_.assign(profile_.programBytes, 0xFF);
+    eeprom_.assign(profile_.eepromBytes, 0xFF);
+    ids_.assign(IdBytes, 0xFF);
+    config_.assign(ConfigBytes, 0xFF);
+    deviceId_.assign(DeviceIdBytes, 0x00);
+}
+
+// VPP on MCLR with PGC and PGD low; the chip starts from reset register values.
+void Pic18Target::EnterProgramMode(int64_t now, bool clock, bool data) {
+    if (inProgramMode_) {
+        LeaveProgramMode(now);
+    }
+    inProgramMode_ = true;
+    clock_.Start(now);
+    if (clock || data) {
+        violations_.Add(Rule::EntryLevels, now);
+    }
+    tblptr_ = 0;
+    w_ = 0;
+    tablat_ = 0;
+    eepgd_ = false;
+    cfgs_ = false;
+    eraseLow_ = 0;
+    eraseHigh_ = 0;
+    panel_ = 0; // no documented reset value; 00h writes one row per pulse
+    buffer_.Clear();
+    gotoLow_ = -1;
+    phase_ = Phase::Command;
+    bitCount_ = 0;
+    shift_ = 0;
+    commandEnd_ = -1;
+    drive_ = Drive::None;
+    armed_ = Armed::None;
+    pulseRise_ = -1;
+    holdEnd_ = -1;
+    eraseArmed_ = false;
+    eraseRunning_ = false;
+}
+
+void Pic18Target::LeaveProgramMode(int64_t now) {
+    if (eraseRunning_) {
+        ResolveErase(now);
+    }
+    inProgramMode_ = false;
+    drive_ = Drive::None;
+}
+
+void Pic18Target::ClockRise(int64_t now, bool /*data*/) {
+    if (clock_.LastRise() < 0 && now - clock_.EntryTime() < profile_.timing.entryHoldNs) {
+        violations_.Add(Rule::EntryHold, now);
+    }
+    clock_.Rise(now, profile_.timing.clockLowNs);
+    if (phase_ == Phase::Command) {
+        if (bitCount_ == 0) {
+            drive_ = Drive::None; // a table read's last bit is held until the next command
+        }
+        if (bitCount_ + 1 == ProgrammingClock && armed_ != Armed::None) {
+            pulseRise_ = now;
+        }
+        return;
+    }
+    if (bitCount_ == 0) {
+        OnOperandStart(now);
+    }
+    DriveReadBit();
+}
+
+// First operand clock: P5 after the command, and the low time owed after a hold.
+void Pic18Target::OnOperandStart(int64_t now) {
+    if (now - commandEnd_ < profile_.timing.commandToOperandNs) {
+        violations_.Add(Rule::CommandToOperand, now);
+    }
+    if (eraseRunning_) {
+        ResolveErase(now);
+    }
+    if (holdEnd_ >= 0) {
+        if (now - holdEnd_ < dischargeNs_) {
+            violations_.Add(Rule::DischargeTime, now);
+        }
+        holdEnd_ = -1;
+    }
+}
+
+void Pic18Target::DriveReadBit() {
+    const int clockNo = bitCount_ + 1;
+    if (!IsRead(code_) || clockNo < ReadFirstClock) {
+        return;
+    }
+    const bool bit = ((readByte_ >> (clockNo - ReadFirstClock)) & 1) != 0;
+    drive_ = bit ? Drive::High : Drive::Low;
+}
+
+void Pic18Target::ClockFall(int64_t now, bool data) {
+    clock_.Fall(now, profile_.timing.clockHighNs);
+    const uint32_t bit = data ? 1 : 0;
+    if (phase_ == Phase::Command) {
+        clock_.Sample(now, profile_.timing.setupNs);
+        shift_ |= bit << bitCount_;
+        if (++bitCount_ == CommandBits) {
+            code_ = static_cast<int>(shift_);
+            bitCount_ = 0;
+            shift_ = 0;
+            commandEnd_ = now;
+            phase_ = Phase::Operand;
+            OnCommandDecoded(now);
+        }
+        return;
+    }
+    if (!IsRead(code_)) {
+        clock_.Sample(now, profile_.timing.setupNs);
+        shift_ |= bit << bitCount_;
+    }
+    if (++bitCount_ == OperandBits) {
+        OnOperandDone();
+        phase_ = Phase::Command;
+        bitCount_ = 0;
+        shift_ = 0;
+    }
+}
+
+void Pic18Target::OnCommandDecoded(int64_t now) {
+    CheckProgrammingNop(code_, now);
+    CountEraseFrames(now);
+    if (IsRead(code_)) {
+        StartTableRead(code_);
+    }
+}
+
+void Pic18Target::OnOperandDone() {
+    const auto operand = static_cast<uint16_t>(shift_);
+    if (code_ == 0) {
+        ExecuteCore(operand);
+    } else if (IsTableWrite(code_)) {
+        WriteTable(code_, operand);
+    } else if (!IsRead(code_)) {
+        violations_.Add(Rule::UnknownCommand, clock_.LastFall());
+    }
+}
+
+void Pic18Target::DataChange(int64_t now) {
+    clock_.DataChange(now, profile_.timing.holdNs);
+}
+
+} // namespace Sim

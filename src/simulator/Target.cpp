@@ -1,0 +1,47 @@
+#include "simulator/Target.h"
+
+namespace Sim {
+
+void Target::EraseEverything() {
+    for (Space space : {Space::Program, Space::Eeprom, Space::Id, Space::Config}) {
+        for (uint32_t i = 0; i < Size(space); ++i) {
+            Poke(space, i, ErasedValue(space));
+        }
+    }
+    protectKnob_ = false;
+}
+
+void Target::SetStuckBit(Space space, uint32_t index, int bit, bool high) {
+    if (bit < 0 || bit > 31) {
+        return;
+    }
+    Stuck& s = stuck_[{space, index}];
+    const uint32_t mask = uint32_t{1} << bit;
+    s.mask |= mask;
+    s.high = high ? (s.high | mask) : (s.high & ~mask);
+}
+
+void Target::SetNeverTakes(Space space, uint32_t index) {
+    neverTakes_.insert({space, index});
+}
+
+void Target::ClearKnobs() {
+    stuck_.clear();
+    neverTakes_.clear();
+    protectKnob_ = false;
+    pulsesToTake_ = 1;
+}
+
+uint32_t Target::ApplyStuck(Space space, uint32_t index, uint32_t value) const {
+    auto it = stuck_.find({space, index});
+    if (it == stuck_.end()) {
+        return value;
+    }
+    return (value & ~it->second.mask) | it->second.high;
+}
+
+bool Target::NeverTakes(Space space, uint32_t index) const {
+    return neverTakes_.count({space, index}) != 0;
+}
+
+} // namespace Sim

@@ -1,0 +1,61 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace Sim {
+
+// The rules a simulated chip checks on the wire. Timing rules come first; the rest are
+// sequence rules whose breach a real chip answers with a write that does not happen.
+enum class Rule {
+    ClockHigh,              // clock held high shorter than the chip's minimum
+    ClockLow,               // clock held low shorter than the chip's minimum
+    DataSetup,              // data changed too close before the sampling (falling) edge
+    DataHold,               // data changed too close after the sampling edge
+    EntryLevels,            // clock or data high when the programming voltage rose
+    EntryHold,              // first clock too soon after entering programming mode
+    CommandToData,          // data word started too soon after its command
+    CommandToCommand,       // command started too soon after the previous one
+    CommandToOperand,       // PIC18: operand started too soon after the 4-bit command
+    ProgramTime,            // programming cycle cut short by the next command or by leaving
+    EraseTime,              // erase cut short
+    ProgramHold,            // PIC18: programming clock released before P9
+    DischargeTime,          // PIC18: operand clocked before P10 after a programming or erase hold
+    MissingEnd,             // externally timed cycle ended by something other than End Programming
+    BeginWithoutLoad,       // begin-programming command with nothing loaded since the last cycle
+    UnknownCommand,         // command code the chip does not implement
+    UnsupportedInstruction, // PIC18 core instruction outside the simulated subset
+    BadProgramStart,        // PIC18: the command after a start-programming write was not a NOP
+    WrongSpace,             // PIC18: EECON1 EEPGD/CFGS do not select the space being written
+    PanelMode,              // PIC18 (DS39576): boot block or IDs written in multi-panel mode
+    UnknownEraseCode,       // PIC18: bulk erase started with a code the chip does not define
+    BusContention,          // chip drove the data line while the programmer was driving it
+    Count
+};
+
+const char* RuleName(Rule rule);
+
+// Counts rule breaches per rule and keeps the first few with their times for diagnostics.
+class Violations {
+public:
+    struct Event {
+        Rule rule;
+        int64_t timeNs;
+    };
+
+    void Add(Rule rule, int64_t timeNs);
+    int Count(Rule rule) const { return counts_[static_cast<size_t>(rule)]; }
+    int Total() const;
+    void Clear();
+    const std::vector<Event>& FirstEvents() const { return events_; }
+    // "ClockLow=2 ProgramTime=1", or "none"; for test failure messages.
+    std::string Summary() const;
+
+private:
+    static constexpr size_t KeptEvents = 32;
+    std::array<int, static_cast<size_t>(Rule::Count)> counts_{};
+    std::vector<Event> events_;
+};
+
+} // namespace Sim
