@@ -31,6 +31,9 @@ class Port;
 class Delay;
 class Programmer;
 class TAboutForm;
+namespace Sim {
+class SimulatedPort;
+}
 class TProcesaForm;
 class TPalConfForm;
 class TPalConfForm18;
@@ -80,6 +83,8 @@ public:
     void SetPortProbe(std::function<bool(uint16_t)> probe) { portProbe_ = std::move(probe); }
     // The engine, created with the adapter of the device file at the first operation.
     OperationEngine& Engine();
+    // The simulated adapter's chip (null with a real port or before the first operation).
+    Sim::SimulatedPort* SimulatedAdapter() { return simPort_; }
 
 public slots:
     void BotonLeerClick();
@@ -119,6 +124,7 @@ private:
     void ConnectCommands();
     void CheckPortDriver();
     std::unique_ptr<Port> OpenAdapterPort(Delay& delay);
+    void FollowDeviceWithSimulatedChip();
 
     Messages& messages_;
     SettingsStore& settings_;
@@ -171,4 +177,6 @@ private:
     std::unique_ptr<Programmer> programmer_;
     std::unique_ptr<MainOperationHost> host_;
     std::unique_ptr<OperationEngine> engine_;
+    Sim::SimulatedPort* simPort_ = nullptr; // the programmer's port, when simulated
+    std::string simDevice_;
 };

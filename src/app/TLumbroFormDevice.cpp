@@ -57,6 +57,7 @@ void TLumbroForm::SelectDevice(QAction* entry) {
     PalConfForm18->Refresh();
     ReloadGrids();
     RefreshStatus();
+    FollowDeviceWithSimulatedChip();
 }
 
 void TLumbroForm::ApplyFamilyControls() {

@@ -9,6 +9,8 @@
 #include "programmer/CounterDelay.h"
 #include "programmer/ParallelPort.h"
 #include "programmer/Programmer.h"
+#include "simulator/MakeTarget.h"
+#include "simulator/SimulatedPort.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -42,8 +44,9 @@ OperationEngine& TLumbroForm::Engine() {
     if (!engine_) {
         counterDelay_ = std::make_unique<CounterDelay>(counter_);
         delay_ = std::make_unique<PumpingDelay>(*counterDelay_, [this] { return !isEnabled(); });
-        programmer_ = std::make_unique<Programmer>(OpenAdapterPort(*delay_), std::move(delay_),
-                                                   device_, messages_);
+        std::unique_ptr<Port> port = OpenAdapterPort(*delay_);
+        programmer_ =
+            std::make_unique<Programmer>(std::move(port), std::move(delay_), device_, messages_);
         host_ = std::make_unique<MainOperationHost>(*this, *ProcesaForm);
         engine_ = std::make_unique<OperationEngine>(*programmer_, device_, image_, config16_,
                                                     config18_, *host_);
@@ -51,8 +54,22 @@ OperationEngine& TLumbroForm::Engine() {
     return *engine_;
 }
 
-std::unique_ptr<Port> TLumbroForm::OpenAdapterPort(Delay&) {
-    return OpenParallelPort(portBase_);
+std::unique_ptr<Port> TLumbroForm::OpenAdapterPort(Delay& delay) {
+    if (adapter_ != "simulator") {
+        return OpenParallelPort(portBase_);
+    }
+    // A simulated chip for the selected device, erased, kept for the run.
+    auto port = std::make_unique<Sim::SimulatedPort>(delay, Sim::MakeTarget(device_));
+    simPort_ = port.get();
+    simDevice_ = device_.DeviceName;
+    return port;
+}
+
+void TLumbroForm::FollowDeviceWithSimulatedChip() {
+    if (simPort_ != nullptr && simDevice_ != device_.DeviceName) {
+        simPort_->ReplaceChip(Sim::MakeTarget(device_));
+        simDevice_ = device_.DeviceName;
+    }
 }
 
 Scope TLumbroForm::ReadScope() const {

@@ -42,6 +42,16 @@ int Pic16Target::Normalise(int code) const {
 
 void Pic16Target::OnCommand(int rawCode, int64_t now) {
     const int code = Normalise(rawCode);
+    if (cycle_.active && cycle_.bulkSelfTimed &&
+        (code == BeginEraseProgram || code == BeginProgramOnly)) {
+        // 62XA/7X: a begin command right after the self-timed bulk erase is taken as part
+        // of it, as the F84A's bulk erase needs one; the erase runs on, timed from here.
+        cycle_.bulkSelfTimed = false;
+        cycle_.interruptAt = -1;
+        cycle_.start = now;
+        latchLoaded_ = false;
+        return;
+    }
     if (cycle_.active) {
         ResolveCycle(cycle_.interruptAt >= 0 ? cycle_.interruptAt : now, IsEnd(code));
     }
@@ -127,6 +137,7 @@ void Pic16Target::OnWordLoaded(uint32_t word) {
         dataLatch_ = word & 0xFF; // only the low 8 bits after the start bit count
     } else {
         latch_[pc_ % profile_.rowWords] = word & WordMask();
+        lastLoadPc_ = pc_;
     }
     latchLoaded_ = true;
 }
@@ -187,6 +198,7 @@ void Pic16Target::BulkErase(unsigned scope, int64_t now) {
     erase.erase = true;
     erase.scope = scope;
     erase.minNs = profile_.timing.bulkEraseNs;
+    erase.bulkSelfTimed = true;
     StartCycle(erase, now);
 }
 

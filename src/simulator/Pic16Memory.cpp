@@ -55,6 +55,19 @@ bool Pic16Target::ReadDataAt(uint32_t pc, uint32_t& value) const {
 
 void Pic16Target::WriteRow(uint32_t pc, bool replace) {
     const uint32_t row = profile_.rowWords;
+    if (row > 1 && pc >= ConfigBase && lastLoadPc_ >= ConfigBase) {
+        // DS39589: in the configuration half the four ID words are written as one row and
+        // the configuration word on its own; the latches written are those just loaded.
+        const uint32_t offset = lastLoadPc_ - ConfigBase;
+        if (offset < IdWords) {
+            for (uint32_t i = 0; i < IdWords; ++i) {
+                WriteWord(ConfigBase + i, latch_[(ConfigBase + i) % row], replace);
+            }
+        } else {
+            WriteWord(lastLoadPc_, latch_[lastLoadPc_ % row], replace);
+        }
+        return;
+    }
     const uint32_t base = pc - pc % row;
     for (uint32_t i = 0; i < row; ++i) {
         WriteWord(base + i, latch_[i], replace);

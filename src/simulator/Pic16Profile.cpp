@@ -52,7 +52,10 @@ Pic16Timing WireTiming() {
     t.setupNs = 100 * Ns;        // Tset1
     t.holdNs = 100 * Ns;         // Thld1
     t.commandDelayNs = 1 * Us;   // Tdly1 (87XA: 100 ns at VDD >= 4.5 V)
-    t.entryHoldNs = 5 * Us;      // Thld0, 100 ns to 5 us by part; the longest
+    // Thld0 is 100 ns to 5 us by part. The program starts writing right after an erase
+    // without a fresh entry sequence, so its first clock comes 100 ns after programming
+    // voltage: the shortest documented hold.
+    t.entryHoldNs = 100;
     return t;
 }
 

@@ -68,6 +68,7 @@ private:
         int64_t start = 0;
         int64_t minNs = 0;
         int64_t interruptAt = -1;
+        bool bulkSelfTimed = false; // a self-timed bulk erase a begin command may join
     };
 
     // Wire decoding (Pic16Target.cpp).
@@ -117,6 +118,7 @@ private:
     uint32_t dataLatch_ = 0xFF;
     Latch lastLoad_ = Latch::None;
     bool latchLoaded_ = false;
+    uint32_t lastLoadPc_ = 0; // address of the latest program-memory Load Data
 
     Phase phase_ = Phase::Command;
     int bitCount_ = 0;

@@ -16,7 +16,9 @@ Pic18Timing CommonTiming() {
     t.setupNs = 15 * Ns;
     t.holdNs = 15 * Ns;
     t.commandToOperandNs = 20 * Ns;
-    t.entryHoldNs = 2 * Us;
+    // P12 is 2 us; the program's first clock after an erase comes 100 ns after the
+    // programming voltage returns (no fresh entry sequence), which is what is checked.
+    t.entryHoldNs = 100;
     t.programHoldNs = 1 * Ms;
     t.eraseHoldNs = 5 * Ms;
     return t;

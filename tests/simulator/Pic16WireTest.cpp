@@ -150,12 +150,12 @@ TEST(Pic16Timing, DataTooSoonAfterItsCommandIsCounted) {
 TEST(Pic16Timing, EntryWithClockHighOrTooEarlyAClockIsCounted) {
     Pic16Bench b(F84A());
     b.wire.Put(Lines::LineIdle | Lines::LineRelease, 1);
-    b.wire.Put(Lines::LineProg | Lines::LineClock, 1);
-    b.wire.Put(Lines::LineProg, 1);
+    b.wire.Put(Lines::LineProg | Lines::LineClock, 0);
+    b.wire.Put(Lines::LineProg, 0);
     const Violations& v = b.chip.TimingViolations();
     EXPECT_EQ(v.Count(Rule::EntryLevels), 1);
     EXPECT_EQ(v.Count(Rule::EntryHold), 0) << "no rising edge yet";
-    b.wire.Put(Lines::LineProg | Lines::LineClock, 1);
+    b.wire.Put(Lines::LineProg | Lines::LineClock, 0);
     EXPECT_EQ(v.Count(Rule::EntryHold), 1);
 }
 
