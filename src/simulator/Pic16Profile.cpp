@@ -146,7 +146,8 @@ Pic16Profile MakePic16Profile(const DeviceRecord& device) {
     p.rowWords = p.variant == Pic16Variant::F87XA ? 8 : 1;
     const std::string& name = device.DeviceName;
     p.configWords = EndsWith(name, "16F87") || EndsWith(name, "16F88") ? 2 : 1;
-    p.protectMask = ProtectMask(p.variant, name);
+    // Protection bits lie inside the word; a narrower part has none of a wider part's.
+    p.protectMask = ProtectMask(p.variant, name) & ((1U << p.wordBits) - 1);
     p.hasDeviceId = p.variant != Pic16Variant::Eprom;
     p.topCommandBitsIgnored = p.variant == Pic16Variant::F84A;
     p.timing = WireTiming();

@@ -25,7 +25,10 @@ public:
             onProgress(updates.back());
         }
     }
-    bool CancelRequested() const override { return cancel; }
+    bool CancelRequested() const override {
+        // cancelAtCheck = n presses "Cancelar" just before the engine's n-th look at it.
+        return cancel || ++checks == cancelAtCheck;
+    }
     void ClearCancel() override { cancel = false; }
     void SetMainEnabled(bool enabled) override { mainEnabled = enabled; }
     Messages& Msg() override { return messages; }
@@ -38,6 +41,8 @@ public:
     std::vector<Update> updates;
     std::function<void(const Update&)> onProgress;
     bool cancel = false;
+    int cancelAtCheck = 0;
+    mutable int checks = 0;
     bool progressVisible = false;
     bool mainEnabled = true;
     int refreshes = 0;
