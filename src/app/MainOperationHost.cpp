@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 
 void MainOperationHost::ShowProgressWindow() {
+    // Centred on the main window.
+    progress_.move(form_.frameGeometry().center() - progress_.rect().center());
     progress_.show();
     progress_.raise();
     QCoreApplication::processEvents();

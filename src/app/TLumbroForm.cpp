@@ -39,12 +39,18 @@ TLumbroForm::TLumbroForm(Messages& messages, SettingsStore& settings, QWidget* p
     AboutForm = new TAboutForm(this);
     PalConfForm = new TPalConfForm(config16_, this);
     PalConfForm18 = new TPalConfForm18(config18_, this);
-    ProcesaForm = new TProcesaForm(this);
+    // The progress window stays usable while the main window is disabled, so it is a
+    // window of its own rather than a child of this one.
+    ProcesaForm = new TProcesaForm(nullptr);
     ConnectCommands();
     BotonLeer->setFocus();
 }
 
-TLumbroForm::~TLumbroForm() = default;
+TLumbroForm::~TLumbroForm() {
+    engine_.reset();
+    host_.reset();
+    delete ProcesaForm;
+}
 
 void TLumbroForm::BuildControls() {
     central_ = new QWidget(this);

@@ -17,6 +17,7 @@
 #include <string>
 
 class QAction;
+class QDialog;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -83,6 +84,8 @@ public:
     void SetPortProbe(std::function<bool(uint16_t)> probe) { portProbe_ = std::move(probe); }
     // The engine, created with the adapter of the device file at the first operation.
     OperationEngine& Engine();
+    // The progress window of operations (a window of its own, not a child).
+    QDialog* ProgressWindow() const;
     // The simulated adapter's chip (null with a real port or before the first operation).
     Sim::SimulatedPort* SimulatedAdapter() { return simPort_; }
 

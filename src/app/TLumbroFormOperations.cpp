@@ -105,3 +105,5 @@ void TLumbroForm::BotonDesprotegeClick() {
 void TLumbroForm::BorrarPrograma1Click() {
     Engine().BorrarPrograma1Click();
 }
+
+QDialog* TLumbroForm::ProgressWindow() const { return ProcesaForm; }
