@@ -106,4 +106,6 @@ void TLumbroForm::BorrarPrograma1Click() {
     Engine().BorrarPrograma1Click();
 }
 
-QDialog* TLumbroForm::ProgressWindow() const { return ProcesaForm; }
+QDialog* TLumbroForm::ProgressWindow() const {
+    return ProcesaForm;
+}

@@ -83,6 +83,8 @@ bool TPalConfForm18::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TPalConfForm18::EditConfExit(int n) {
+    model_.EditConf[static_cast<size_t>(n)] =
+        editConf_[static_cast<size_t>(n)]->text().toStdString();
     model_.EditConfExit(n);
     editConf_[static_cast<size_t>(n)]->setText(
         QString::fromStdString(model_.EditConf[static_cast<size_t>(n)]));

@@ -42,7 +42,9 @@ private slots:
 
         form.Image().InitHexEditG(form.Device());
         form.findChild<QPushButton*>("BotonLeer")->click();
-        QCOMPARE(QString::fromStdString(form.Image().HexEditG.At(0) + " " + form.Image().HexEditG.At(1)), QString("2805 0183"));
+        QCOMPARE(
+            QString::fromStdString(form.Image().HexEditG.At(0) + " " + form.Image().HexEditG.At(1)),
+            QString("2805 0183"));
         QCOMPARE(messages.Texts().back(), std::string("Operación Completada."));
         QCOMPARE(form.StatusPanel(1), QString("PR=1024(1024)"));
     }
@@ -72,7 +74,8 @@ private slots:
         clock.start();
         form.findChild<QPushButton*>("BotonEscribir")->click();
         const qint64 stoppedAt = clock.elapsed();
-        QCOMPARE(QString::fromStdString(messages.Texts().empty() ? "" : messages.Texts()[0]), QString("Acción interrumpida."));
+        QCOMPARE(QString::fromStdString(messages.Texts().empty() ? "" : messages.Texts()[0]),
+                 QString("Acción interrumpida."));
         QVERIFY(pressedAt > 0);
         // Cancelar is noticed at the next program location, one 10 ms word later.
         QVERIFY2(stoppedAt - pressedAt < 100, qPrintable(QString::number(stoppedAt - pressedAt)));
