@@ -80,7 +80,19 @@ void CounterDelay::WaitMicros(int32_t n) {
 }
 
 void CounterDelay::SleepMs(uint32_t ms) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    const int64_t start = counter_.Count();
+    const int64_t f = counter_.Frequency();
+    if (f <= 0 || ms == 0) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+        return;
+    }
+    // The system wakes a sleeper tens of microseconds late; over thousands of programming
+    // waits that would add seconds. Sleep all but the last millisecond, then finish on
+    // the counter.
+    if (ms > 1) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms - 1));
+    }
+    SpinUntil(start, f / 1000 * ms + f % 1000 * ms / 1000);
 }
 
 int64_t CounterDelay::Now() const {

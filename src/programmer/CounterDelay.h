@@ -23,6 +23,7 @@ public:
     // n microseconds of floor(f / 1 MHz) + 1 ticks each, each timed from its own start
     // reading; counter used from 1 MHz up (2 ticks), else 1801 passes per microsecond.
     void WaitMicros(int32_t n) override;
+    // An OS sleep for all but the last millisecond, which is finished on the counter.
     void SleepMs(uint32_t ms) override;
     // The counter converted to nanoseconds (0 without a counter).
     int64_t Now() const override;
