@@ -132,6 +132,11 @@ bool Parser::Shorts(const std::string& word) {
     for (size_t k = 1; k < word.size(); ++k) {
         const char c = word[k];
         if (c != 'd') {
+            // Only the documented letters: the long options' internal letters are not
+            // short options.
+            if (std::string_view("peciyqh").find(c) == std::string_view::npos) {
+                return Fail(std::string("unknown option -") + c);
+            }
             if (!Flag(c)) {
                 return false;
             }

@@ -26,6 +26,7 @@ TEST_F(Cli, UsageErrorsExitWithTwoAndPrintNothingOnStandardOutput) {
         {{"frobnicate"}, "unknown command 'frobnicate'"},
         {{"--bogus", "devices"}, "unknown option --bogus"},
         {{"-x", "devices"}, "unknown option -x"},
+        {{"-G", "devices"}, "unknown option -G"},
         {{"write"}, "write needs IN"},
         {{"convert", "in.hex"}, "convert needs IN OUT"},
         {{"blank", "extra"}, "too many arguments for blank"},
