@@ -1,0 +1,53 @@
+#include "cli/AdapterSession.h"
+
+#include "cli/TerminalMessages.h"
+#include "programmer/CounterDelay.h"
+#include "programmer/DeadPort.h"
+#include "programmer/ParallelPort.h"
+#include "simulator/ChipFile.h"
+#include "simulator/MakeTarget.h"
+
+#include <filesystem>
+
+bool AdapterSession::OpenSimulator(const std::string& chipPath) {
+    std::unique_ptr<Sim::Target> chip = Sim::MakeTarget(device_);
+    if (!chip) {
+        messages_.Note("no simulated chip for " + device_.DeviceName);
+        return false;
+    }
+    std::error_code ec;
+    if (!chipPath.empty() && std::filesystem::exists(chipPath, ec)) {
+        std::string error;
+        if (!Sim::LoadChip(*chip, chipPath, error)) {
+            messages_.Note("chip file " + chipPath + ": " + error);
+            return false;
+        }
+    }
+    chipPath_ = chipPath;
+    simulatedPort_ = std::make_unique<Sim::SimulatedPort>(virtualDelay_, std::move(chip));
+    programmer_ = std::make_unique<Programmer>(*simulatedPort_, virtualDelay_, device_, messages_);
+    return true;
+}
+
+bool AdapterSession::OpenParallelPort(uint16_t portBase) {
+    std::unique_ptr<Port> port = ::OpenParallelPort(portBase);
+    if (dynamic_cast<DeadPort*>(port.get()) != nullptr) {
+        messages_.ShowError("Falta Driver para el puerto paralelo. Mal rollo.");
+        return false;
+    }
+    programmer_ = std::make_unique<Programmer>(
+        std::move(port), std::make_unique<CounterDelay>(counter_), device_, messages_);
+    return true;
+}
+
+bool AdapterSession::SaveChip() {
+    if (chipPath_.empty() || !simulatedPort_ || simulatedPort_->Chip() == nullptr) {
+        return true;
+    }
+    std::string error;
+    if (!Sim::SaveChip(*simulatedPort_->Chip(), chipPath_, error)) {
+        messages_.Note("chip file " + chipPath_ + ": " + error);
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,44 @@
+#pragma once
+#include "devices/DeviceRecord.h"
+#include "programmer/Programmer.h"
+#include "programmer/SteadyCounter.h"
+#include "programmer/VirtualDelay.h"
+#include "simulator/SimulatedPort.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class TerminalMessages;
+
+// The programmer over the chosen adapter, for one command.
+// Simulator: a fresh chip for the selected device, or the one kept in the chip file,
+// timed by a virtual clock so that whole-chip operations take milliseconds.
+// Parallel port: real waits on the steady clock.
+class AdapterSession {
+public:
+    AdapterSession(const DeviceRecord& device, TerminalMessages& messages)
+        : device_(device), messages_(messages) {}
+    AdapterSession(const AdapterSession&) = delete;
+    AdapterSession& operator=(const AdapterSession&) = delete;
+
+    // chipPath may be empty: the chip then lives only for this run.
+    bool OpenSimulator(const std::string& chipPath);
+    // False, with the window's message, when the port cannot be reached at all: the
+    // operations would otherwise read a floating port and report its ones as the chip.
+    bool OpenParallelPort(uint16_t portBase);
+
+    Programmer& Get() { return *programmer_; }
+
+    // Writes the simulated chip back to its file; true when there is none to write.
+    bool SaveChip();
+
+private:
+    const DeviceRecord& device_;
+    TerminalMessages& messages_;
+    VirtualDelay virtualDelay_;
+    std::unique_ptr<Sim::SimulatedPort> simulatedPort_;
+    std::string chipPath_;
+    SteadyCounter counter_;
+    std::unique_ptr<Programmer> programmer_;
+};

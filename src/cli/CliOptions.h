@@ -1,0 +1,37 @@
+#pragma once
+#include "operations/Operation.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The command line, parsed. Empty strings mean "not given": the defaults (remembered
+// device, device file beside the executable, adapter of the device file) are resolved
+// later, where the information is at hand.
+struct CliOptions {
+    std::string device;
+    std::string iniPath;
+    std::string adapter; // "parport", "simulator" or empty
+    std::string chipPath;
+    Scope scope; // program memory only unless a scope option is given
+    std::optional<int32_t> ident;
+    bool yes = false;
+    bool ignore = false;
+    bool quiet = false;
+    bool help = false;
+    std::string command;
+    std::vector<std::string> files;
+};
+
+struct ParsedCommandLine {
+    CliOptions options;
+    std::string error; // empty when the command line is valid
+};
+
+// Options may come before or after the command; "--" ends them. Short flags combine
+// ("-pec"); values follow as the next word or attached ("-dPIC16F84A", "--device=...").
+ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args);
+
+// The help text shown by --help and after a usage error.
+std::string UsageText();

@@ -1,0 +1,34 @@
+#include "cli/Commands.h"
+#include "cli/ExitStatus.h"
+#include "cli/TerminalMessages.h"
+#include "cli/Workbench.h"
+#include "common/HexText.h"
+
+#include <cstdio>
+
+int RunInfo(const Workbench& bench) {
+    const DeviceRecord& d = bench.device;
+    // Addresses in the device file's own hexadecimal form, so a line can be pasted back.
+    std::printf("DeviceName=%s\n", d.DeviceName.c_str());
+    std::printf("Family=%d\n", d.Family);
+    std::printf("ProgMem=%d\n", d.ProgMem);
+    std::printf("EEProm=%d\n", d.EEProm);
+    std::printf("ProgBits=%d\n", d.ProgBits);
+    std::printf("RAM=%d\n", d.RAM);
+    std::printf("ConfigStart=0x%s\n", Hex(d.ConfigStart, 4).c_str());
+    std::printf("EEPromStart=0x%s\n", Hex(d.EEPromStart, 4).c_str());
+    std::printf("Programming=%s\n", d.Programming.c_str());
+    std::printf("WBufSize=%d\n", d.WBufSize);
+    return ExitStatus::Ok;
+}
+
+int RunConvert(const CliOptions& o, Workbench& bench, TerminalMessages& messages) {
+    // Refused before the input is read, as there would be nothing to do with it.
+    if (!CheckSavable(bench, messages) || !LoadHex(bench, o.files[0], messages)) {
+        return ExitStatus::Failed;
+    }
+    if (o.ident) {
+        bench.image.SetIdent(*o.ident);
+    }
+    return SaveHex(bench, o.files[1], messages) ? ExitStatus::Ok : ExitStatus::Failed;
+}

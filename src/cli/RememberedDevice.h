@@ -1,0 +1,6 @@
+#pragma once
+#include <string>
+
+// The device the window selected last ("lastpic" of section "Config" in the user's
+// settings of organisation and application "Pravik"); empty when none is remembered.
+std::string RememberedDevice();

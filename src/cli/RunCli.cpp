@@ -1,0 +1,74 @@
+#include "cli/Commands.h"
+#include "cli/ExitStatus.h"
+#include "cli/ProgressLine.h"
+#include "cli/RememberedDevice.h"
+#include "cli/TerminalMessages.h"
+#include "cli/Workbench.h"
+#include "devices/DeviceFile.h"
+#include "devices/IniFile.h"
+
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+std::string DefaultIniPath() {
+    std::error_code ec;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string("Pravik.ini") : (exe.parent_path() / "Pravik.ini").string();
+}
+
+namespace {
+
+int ListDevices(const DeviceList& list) {
+    for (const DeviceEntry& entry : list.devices) {
+        std::printf("%s\n", entry.name.c_str());
+    }
+    return ExitStatus::Ok;
+}
+
+// The device named on the command line or, failing that, the window's last choice, as
+// written in the device file. Empty after a usage error has been reported.
+std::string ChooseDevice(const CliOptions& o, const DeviceList& list, TerminalMessages& messages) {
+    const std::string wanted = o.device.empty() ? RememberedDevice() : o.device;
+    if (wanted.empty()) {
+        messages.Note("no device selected: give --device NAME (see the devices command)");
+        return "";
+    }
+    const std::string name = FindDevice(list, wanted);
+    if (name.empty()) {
+        messages.ShowError("Dispositivo desconocido: " + wanted);
+    }
+    return name;
+}
+
+} // namespace
+
+int RunCli(const CliOptions& o) {
+    ProgressLine progress(stderr, !o.quiet && isatty(fileno(stderr)) != 0);
+    TerminalMessages messages(stderr, progress, o.yes, o.ignore);
+    const std::string iniPath = o.iniPath.empty() ? DefaultIniPath() : o.iniPath;
+    // A missing device file reads as one without devices; say which file it was instead.
+    if (!std::ifstream(iniPath).is_open() || std::filesystem::is_directory(iniPath)) {
+        messages.Note("cannot read the device file " + iniPath);
+        return ExitStatus::Failed;
+    }
+    const DeviceList list = ReadDeviceList(IniFile::Load(iniPath));
+    if (o.command == "devices") {
+        return ListDevices(list);
+    }
+    const std::string name = ChooseDevice(o, list, messages);
+    if (name.empty()) {
+        return ExitStatus::Usage;
+    }
+    Workbench bench;
+    if (!SelectInto(bench, name, iniPath, messages)) {
+        return ExitStatus::Failed;
+    }
+    if (o.command == "info") {
+        return RunInfo(bench);
+    }
+    if (o.command == "convert") {
+        return RunConvert(o, bench, messages);
+    }
+    return RunChipCommand(o, list, bench, messages, progress);
+}

@@ -1,0 +1,63 @@
+#include "cli/TerminalHost.h"
+
+#include "operations/ProgressText.h"
+
+#include <csignal>
+
+namespace {
+
+volatile std::sig_atomic_t gCancel = 0;
+
+// The first Ctrl-C asks the engine to stop at its next location, which leaves the chip
+// out of programming mode; the handler then resets itself, so a second Ctrl-C ends the
+// program at once.
+extern "C" void OnInterrupt(int) {
+    gCancel = 1;
+}
+
+} // namespace
+
+TerminalHost::TerminalHost(ProgressLine& progress, TerminalMessages& messages,
+                           const MemoryImage& image, Scope scope)
+    : progress_(progress), messages_(messages), image_(image), scope_(scope) {
+    gCancel = 0;
+    struct sigaction action {};
+    action.sa_handler = OnInterrupt;
+    action.sa_flags = SA_RESETHAND;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+}
+
+TerminalHost::~TerminalHost() {
+    std::signal(SIGINT, SIG_DFL);
+}
+
+void TerminalHost::ShowProgress(const std::string& action, const std::string& memoryName,
+                                int32_t address) {
+    if (!progress_.Enabled()) {
+        return;
+    }
+    const ProgressText text =
+        FormatProgress(action, memoryName, address, image_.ProgUsed, image_.EEPromUsed);
+    // The window repaints only on these updates; a terminal needs no more than that.
+    if (!text.pumpEvents) {
+        return;
+    }
+    int32_t limit = 0;
+    if (memoryName == "Programa") {
+        limit = image_.ProgUsed;
+    } else if (memoryName == "EEPROM") {
+        limit = image_.EEPromUsed;
+    }
+    progress_.Show(ProgressLineText(text.accion, text.dir, address, limit));
+}
+
+bool TerminalHost::CancelRequested() const {
+    return gCancel != 0;
+}
+
+// The window clears its button before each operation because a press belonged to the
+// operation it interrupted. A Ctrl-C stops the whole command instead: the write that a
+// verify follows, or the blank check before a one-time-programmable write, must not go on
+// after it.
+void TerminalHost::ClearCancel() {}

@@ -1,0 +1,41 @@
+#pragma once
+#include "config/ConfigWord16.h"
+#include "config/ConfigWords18.h"
+#include "devices/DeviceFile.h"
+#include "devices/DeviceRecord.h"
+#include "image/MemoryImage.h"
+
+#include <string>
+
+class TerminalMessages;
+
+// What a command works on: the selected device, the memory image and the configuration
+// models, filled by the same selection, reader and writer as in the window.
+struct Workbench {
+    DeviceRecord device;
+    MemoryImage image;
+    ConfigWord16 config16;
+    ConfigWords18 config18;
+};
+
+// The device entry whose name matches `name` without regard to case (section names of the
+// device file compare that way), as written in the file; empty when there is none.
+std::string FindDevice(const DeviceList& list, const std::string& name);
+
+// Selects the device like the window's menu and its start-up: record, configuration
+// models, grids, identifier FFFF. The remembered device of the window is left alone.
+// False, with the message shown, when the family is not one the program knows.
+bool SelectInto(Workbench& bench, const std::string& name, const std::string& iniPath,
+                TerminalMessages& messages);
+
+// Loads a HEX file like the window's Open: tables reset, identifier FFFF, then the
+// records. False when the file cannot be read, the reader reported an error, or a
+// warning was answered Abort.
+bool LoadHex(Workbench& bench, const std::string& path, TerminalMessages& messages);
+
+// Saves the image like the window's Save As (family 16 only). False, with the message
+// shown, when the image does not convert or the file cannot be created.
+bool SaveHex(Workbench& bench, const std::string& path, TerminalMessages& messages);
+
+// The window's refusal to save a family 18 image; shown and false for family 18.
+bool CheckSavable(const Workbench& bench, TerminalMessages& messages);

@@ -1,0 +1,105 @@
+// convert: the window's loader and writer, reached from the command line.
+#include "cli/CliFixture.h"
+#include "common/SettingsStore.h"
+#include "devices/DeviceSelection.h"
+#include "image/HexReader.h"
+#include "image/HexWriter.h"
+#include "support/ScriptedMessages.h"
+
+#include <filesystem>
+#include <sstream>
+
+namespace {
+
+// What the window saves after selecting the device and opening the file.
+struct WindowImage {
+    DeviceRecord device;
+    MemoryImage image;
+    ConfigWord16 config16;
+    ConfigWords18 config18;
+    ScriptedMessages messages;
+
+    WindowImage(const std::string& name, const std::string& hexPath) {
+        MemorySettingsStore settings;
+        SelectDevice(name, ShippedIni(),
+                     SelectionTargets{device, image, config16, config18, settings});
+        image.InitHexEditG(device);
+        image.InitDatosEditG(device);
+        image.SetIdent(0xFFFF);
+        std::ifstream in(hexPath, std::ios::binary);
+        ReadHexRecords(in, HexLoadTargets{device, image, config16, config18, messages, {}});
+    }
+    std::string Saved(const std::string& path) {
+        const HexImage hex = BuildHexLines(device, image, config16.GetConfigWord());
+        EXPECT_TRUE(hex.error.empty()) << hex.error;
+        EXPECT_TRUE(WriteHexFileAtomically(path, hex.lines));
+        return ReadFile(path);
+    }
+};
+
+} // namespace
+
+TEST_F(Cli, ConvertWritesWhatTheWindowSavesByteForByte) {
+    for (const auto& [device, fixture] :
+         {std::pair{"PIC16F84A", "f84a.hex"}, std::pair{"PIC16F876A", "f876a.hex"}}) {
+        const std::string out = dir.File(std::string(fixture) + ".out");
+        const CliResult r = Run({"-d", device, "convert", Fixture(fixture), out});
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_TRUE(r.err.empty()) << r.err;
+        WindowImage window(device, Fixture(fixture));
+        const std::string expected = window.Saved(dir.File("expected.hex"));
+        EXPECT_GT(expected.size(), 1000u);
+        EXPECT_EQ(ReadFile(out), expected) << fixture;
+    }
+}
+
+TEST_F(Cli, ConvertWithIdentReplacesTheFilesIdentifier) {
+    const std::string out = dir.File("out.hex");
+    ASSERT_EQ(
+        Run({"-d", "PIC16F876A", "--ident", "beef", "convert", Fixture("f876a.hex"), out}).status,
+        0);
+    WindowImage reloaded("PIC16F876A", out);
+    EXPECT_EQ(reloaded.image.EditIdent, "BEEF");
+    WindowImage original("PIC16F876A", Fixture("f876a.hex"));
+    EXPECT_EQ(original.image.EditIdent, "1234");
+    EXPECT_EQ(reloaded.image.HexEditG.At(0x1FF3), original.image.HexEditG.At(0x1FF3));
+}
+
+TEST_F(Cli, ConvertFailuresExitWithOneAndLeaveNoFile) {
+    const std::string out = dir.File("out.hex");
+    const CliResult f18 = Run({"-d", "PIC18F452", "convert", Fixture("f452.hex"), out});
+    EXPECT_EQ(f18.status, 1);
+    EXPECT_EQ(f18.err, "Opción disponible sólo para la familia 16.\n");
+
+    const CliResult missing = Run({"-d", "PIC16F84A", "convert", dir.File("none.hex"), out});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err, "No se puede leer el fichero HEX.\n");
+
+    const std::string bad = dir.Write("bad.hex", ":020000000528D2\r\n:00000001FF\r\n");
+    const CliResult checksum = Run({"-d", "PIC16F84A", "convert", bad, out});
+    EXPECT_EQ(checksum.status, 1);
+    EXPECT_EQ(checksum.err, "Checksum error en el fichero HEX. Lectura Interrumpida.\n");
+
+    const CliResult unwritable =
+        Run({"-d", "PIC16F84A", "convert", Fixture("f84a.hex"), dir.File("no/such/dir.hex")});
+    EXPECT_EQ(unwritable.status, 1);
+    EXPECT_EQ(unwritable.err, "No se puede crear el fichero.\n");
+    EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+TEST_F(Cli, ReaderWarningsAbortUnlessIgnored) {
+    // A word beyond the PIC16F84A's 1024: the reader asks Abort or Ignore.
+    const std::string text = HexRecord(0x0000, "00", "0528") + "\r\n" +
+                             HexRecord(0x1000, "00", "0900") + "\r\n:00000001FF\r\n";
+    const std::string in = dir.Write("far.hex", text);
+    const std::string out = dir.File("out.hex");
+    const CliResult aborted = Run({"-d", "PIC16F84A", "convert", in, out});
+    EXPECT_EQ(aborted.status, 1);
+    EXPECT_EQ(aborted.err.rfind("Hex File: dirección fuera de rango\n", 0), 0u) << aborted.err;
+    EXPECT_FALSE(std::filesystem::exists(out));
+
+    const CliResult ignored = Run({"-d", "PIC16F84A", "--ignore", "convert", in, out});
+    EXPECT_EQ(ignored.status, 0);
+    EXPECT_EQ(ignored.err, "Hex File: dirección fuera de rango\n");
+    EXPECT_EQ(WindowImage("PIC16F84A", out).image.HexEditG.At(0), "2805");
+}
