@@ -12,14 +12,14 @@
 bool AdapterSession::OpenSimulator(const std::string& chipPath) {
     std::unique_ptr<Sim::Target> chip = Sim::MakeTarget(device_);
     if (!chip) {
-        messages_.Note("no simulated chip for " + device_.DeviceName);
+        messages_.Note("no hay chip simulado para " + device_.DeviceName);
         return false;
     }
     std::error_code ec;
     if (!chipPath.empty() && std::filesystem::exists(chipPath, ec)) {
         std::string error;
         if (!Sim::LoadChip(*chip, chipPath, error)) {
-            messages_.Note("chip file " + chipPath + ": " + error);
+            messages_.Note("fichero de chip " + chipPath + ": " + error);
             return false;
         }
     }
@@ -46,7 +46,7 @@ bool AdapterSession::SaveChip() {
     }
     std::string error;
     if (!Sim::SaveChip(*simulatedPort_->Chip(), chipPath_, error)) {
-        messages_.Note("chip file " + chipPath_ + ": " + error);
+        messages_.Note("fichero de chip " + chipPath_ + ": " + error);
         return false;
     }
     return true;

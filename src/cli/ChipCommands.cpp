@@ -11,46 +11,32 @@
 
 namespace {
 
-const char* const kCompleted = "Operación Completada.";
-const char* const kInterrupted = "Acción interrumpida.";
-
-// A chip command: the window's command it runs and the information text that says it
-// completed (the commands themselves return nothing, as the window's buttons do).
+// A chip command: the window's command it runs.
 struct ChipCommand {
     const char* name;
-    void (OperationEngine::*run)();
-    const char* doneText;
+    bool (OperationEngine::*run)();
 };
 
 constexpr std::array<ChipCommand, 6> kChipCommands = {{
-    {"read", &OperationEngine::BotonLeerClick, kCompleted},
-    {"write", &OperationEngine::BotonEscribirClick, kCompleted},
-    {"verify", &OperationEngine::BotonVerificarClick, kCompleted},
-    {"blank", &OperationEngine::BotonBlkChkClick, kCompleted},
-    {"erase", &OperationEngine::BorrarPrograma1Click, "Programa borrado."},
-    {"unprotect", &OperationEngine::BotonDesprotegeClick,
-     "PIC desprotegido y borrado completamente."},
+    {"read", &OperationEngine::BotonLeerClick},
+    {"write", &OperationEngine::BotonEscribirClick},
+    {"verify", &OperationEngine::BotonVerificarClick},
+    {"blank", &OperationEngine::BotonBlkChkClick},
+    {"erase", &OperationEngine::BorrarPrograma1Click},
+    {"unprotect", &OperationEngine::BotonDesprotegeClick},
 }};
 
-// Runs the command on the chip. It completed when its text was shown and nothing failed
-// or was interrupted on the way: a write whose verify fails, or a one-time-programmable
-// write after a failed blank check, shows an error even where a later step completes.
+// Runs the command on the chip; true when everything it ran completed.
 bool RunOnChip(const ChipCommand& command, const CliOptions& o, Programmer& programmer,
                Workbench& bench, TerminalMessages& messages, ProgressLine& progress) {
     TerminalHost host(progress, messages, bench.image, o.scope);
     OperationEngine engine(programmer, bench.device, bench.image, bench.config16, bench.config18,
                            host);
-    const int failures = messages.Failures();
     const int shown = messages.Shown();
-    const int done = messages.InfoCount(command.doneText);
-    const int interrupted = messages.InfoCount(kInterrupted);
-    (engine.*command.run)();
-    const bool completed = messages.Failures() == failures &&
-                           messages.InfoCount(kInterrupted) == interrupted &&
-                           messages.InfoCount(command.doneText) > done;
+    const bool completed = (engine.*command.run)();
     if (!completed && messages.Shown() == shown) {
         // The window ends some refusals silently; a script needs to be told.
-        messages.Note(o.command + " did not complete");
+        messages.Note(o.command + ": no se ha completado");
     }
     return completed;
 }
@@ -92,13 +78,13 @@ int RunChipCommand(const CliOptions& o, const DeviceList& list, Workbench& bench
         }
     }
     if (command == nullptr) {
-        messages.Note("unknown command '" + o.command + "'");
+        messages.Note("orden desconocida '" + o.command + "'");
         return ExitStatus::Usage;
     }
     // Like the window, anything but "simulator" in the device file means the real port.
     const bool simulator = (o.adapter.empty() ? list.adapter : o.adapter) == "simulator";
     if (!o.chipPath.empty() && !simulator) {
-        messages.Note("--chip needs the simulator adapter");
+        messages.Note("--chip necesita el adaptador simulator");
         return ExitStatus::Usage;
     }
     if (!PrepareImage(o, bench, messages)) {

@@ -83,7 +83,7 @@ void Parser::Positional(const std::string& word) {
 
 bool Parser::NextWord(const std::string& option, std::string& value) {
     if (next_ >= args_.size()) {
-        return Fail("option " + option + " needs a value");
+        return Fail("la opción " + option + " necesita un valor");
     }
     value = args_[next_++];
     return true;
@@ -115,7 +115,7 @@ bool Parser::Long(const std::string& word) {
         const bool takesValue = std::string_view("dIACD").find(letter) != std::string_view::npos;
         if (!takesValue) {
             return eq == std::string::npos ? Flag(letter)
-                                           : Fail("option " + name + " takes no value");
+                                           : Fail("la opción " + name + " no admite valor");
         }
         std::string value;
         if (eq != std::string::npos) {
@@ -125,7 +125,7 @@ bool Parser::Long(const std::string& word) {
         }
         return Value(letter, value);
     }
-    return Fail("unknown option " + name);
+    return Fail("opción desconocida " + name);
 }
 
 bool Parser::Shorts(const std::string& word) {
@@ -135,7 +135,7 @@ bool Parser::Shorts(const std::string& word) {
             // Only the documented letters: the long options' internal letters are not
             // short options.
             if (std::string_view("peciyqh").find(c) == std::string_view::npos) {
-                return Fail(std::string("unknown option -") + c);
+                return Fail(std::string("opción desconocida -") + c);
             }
             if (!Flag(c)) {
                 return false;
@@ -188,14 +188,14 @@ bool Parser::Flag(char c) {
         o.help = true;
         return true;
     default:
-        return Fail(std::string("unknown option -") + c);
+        return Fail(std::string("opción desconocida -") + c);
     }
 }
 
 bool Parser::Value(char c, const std::string& value) {
     CliOptions& o = out_.options;
     if (value.empty()) {
-        return Fail("empty value for an option");
+        return Fail("valor vacío en una opción");
     }
     switch (c) {
     case 'd':
@@ -209,41 +209,41 @@ bool Parser::Value(char c, const std::string& value) {
         return true;
     case 'A':
         if (value != "parport" && value != "simulator") {
-            return Fail("unknown adapter '" + value + "' (parport or simulator)");
+            return Fail("adaptador desconocido '" + value + "' (parport o simulator)");
         }
         o.adapter = value;
         return true;
     case 'D': {
         int64_t ident = 0;
         if (value.size() > 4 || !ParseHex(value, ident) || ident > kMaxIdent) {
-            return Fail("identifier '" + value + "' is not 1 to 4 hex digits");
+            return Fail("identificador '" + value + "': de 1 a 4 dígitos hexadecimales");
         }
         o.ident = static_cast<int32_t>(ident);
         return true;
     }
     default:
-        return Fail(std::string("unknown option -") + c);
+        return Fail(std::string("opción desconocida -") + c);
     }
 }
 
 bool Parser::CheckCommand() {
     const CliOptions& o = out_.options;
     if (o.command.empty()) {
-        return Fail("no command given");
+        return Fail("falta la orden");
     }
     for (const CommandShape& shape : kCommands) {
         if (o.command != shape.name) {
             continue;
         }
         if (o.files.size() < shape.files) {
-            return Fail(o.command + " needs " + std::string(shape.fileNames));
+            return Fail(o.command + " necesita " + std::string(shape.fileNames));
         }
         if (o.files.size() > shape.files) {
-            return Fail("too many arguments for " + o.command);
+            return Fail("demasiados argumentos para " + o.command);
         }
         return true;
     }
-    return Fail("unknown command '" + o.command + "'");
+    return Fail("orden desconocida '" + o.command + "'");
 }
 
 } // namespace
@@ -253,29 +253,29 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
 }
 
 std::string UsageText() {
-    return R"(Usage: pravik-cli [options] COMMAND [FILE...]
-  -d, --device NAME     device section of the device file (default: the remembered device)
-      --ini PATH        device file (default: Pravik.ini beside the executable)
-      --adapter KIND    parport | simulator (default: "adapter" of [Config], else parport)
-      --chip FILE       with the simulator: load the simulated chip from FILE if it exists
-                        and save it back after the command (Intel HEX of the whole chip)
+    return R"(Uso: pravik-cli [opciones] ORDEN [FICHERO...]
+  -d, --device NOMBRE   sección de dispositivo del fichero (por defecto: el último usado)
+      --ini RUTA        fichero de dispositivos (por defecto: Pravik.ini junto al programa)
+      --adapter TIPO    parport | simulator (por defecto: "adapter" de [Config], o parport)
+      --chip FICHERO    con el simulador: carga el chip simulado de FICHERO si existe y lo
+                        guarda al terminar (Intel HEX del chip entero)
   -p, --program  -e, --eeprom  -c, --config  -i, --id
-                        scope (default: program memory only)
-      --ident HEX       identifier to use instead of the one from the file
-  -y, --yes             answer Yes to the erase confirmations (without it they refuse)
-      --ignore          answer Ignore to the HEX reader's warnings (default: Abort)
-  -q, --quiet           no progress output
-  -h, --help            this text
-Commands:
-  devices               list the device names, one a line, in file order
-  info                  the selected device's record, one Key=value a line
-  convert IN OUT        load IN and save it as OUT (family 16)
-  read OUT              read the chip and save it as OUT (family 16)
-  write IN              load IN and write it to the chip
-  verify IN             load IN and verify the chip against it
-  blank                 blank check
-  erase                 erase program memory
-  unprotect             remove code protection (erases the whole chip)
-Exit status: 0 completed, 1 an operation or a file failed, 2 usage error.
+                        alcance (por defecto: solo la memoria de programa)
+      --ident HEX       identificador en lugar del que trae el fichero
+  -y, --yes             responde Sí a las confirmaciones de borrado (sin ella, se niegan)
+      --ignore          responde Ignorar a los avisos del lector HEX (por defecto: Abortar)
+  -q, --quiet           sin línea de progreso
+  -h, --help            este texto
+Órdenes:
+  devices               nombres de los dispositivos, uno por línea, en el orden del fichero
+  info                  ficha del dispositivo elegido, una línea Clave=valor
+  convert IN OUT        carga IN y lo guarda como OUT (familia 16)
+  read OUT              lee el chip y lo guarda como OUT (familia 16)
+  write IN              carga IN y lo escribe en el chip
+  verify IN             carga IN y verifica el chip contra él
+  blank                 comprobación de borrado
+  erase                 borra la memoria de programa
+  unprotect             quita la protección (borra el chip entero)
+Estado de salida: 0 completada, 1 falló una operación o un fichero, 2 error de uso.
 )";
 }

@@ -31,7 +31,8 @@ int ListDevices(const DeviceList& list) {
 std::string ChooseDevice(const CliOptions& o, const DeviceList& list, TerminalMessages& messages) {
     const std::string wanted = o.device.empty() ? RememberedDevice() : o.device;
     if (wanted.empty()) {
-        messages.Note("no device selected: give --device NAME (see the devices command)");
+        messages.Note(
+            "ningún dispositivo elegido: indique --device NOMBRE (véase la orden devices)");
         return "";
     }
     const std::string name = FindDevice(list, wanted);
@@ -49,7 +50,7 @@ int RunCli(const CliOptions& o) {
     const std::string iniPath = o.iniPath.empty() ? DefaultIniPath() : o.iniPath;
     // A missing device file reads as one without devices; say which file it was instead.
     if (!std::ifstream(iniPath).is_open() || std::filesystem::is_directory(iniPath)) {
-        messages.Note("cannot read the device file " + iniPath);
+        messages.Note("no se puede leer el fichero de dispositivos " + iniPath);
         return ExitStatus::Failed;
     }
     const DeviceList list = ReadDeviceList(IniFile::Load(iniPath));

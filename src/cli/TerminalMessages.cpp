@@ -29,23 +29,18 @@ bool TerminalMessages::AskAbortIgnore(const std::string& message) {
         return false;
     }
     ++failures_;
-    Note("answered Abort (--ignore answers Ignore)");
+    Note("respuesta: Abortar (--ignore responde Ignorar)");
     return true;
 }
 
 void TerminalMessages::ShowInfo(const std::string& message) {
-    infos_.push_back(message);
     Print(message);
 }
 
 bool TerminalMessages::AskYesNo(const std::string& message) {
     Print(message);
     if (!yes_) {
-        Note("answered No: give --yes to confirm");
+        Note("respuesta: No (--yes responde Sí)");
     }
     return yes_;
-}
-
-int TerminalMessages::InfoCount(const std::string& text) const {
-    return static_cast<int>(std::count(infos_.begin(), infos_.end(), text));
 }

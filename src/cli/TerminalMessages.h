@@ -29,8 +29,6 @@ public:
     int Failures() const { return failures_; }
     // Lines printed since the start.
     int Shown() const { return shown_; }
-    // How many times the text was shown as information.
-    int InfoCount(const std::string& text) const;
 
 private:
     void Print(const std::string& line);
@@ -41,5 +39,4 @@ private:
     bool ignore_;
     int failures_ = 0;
     int shown_ = 0;
-    std::vector<std::string> infos_;
 };

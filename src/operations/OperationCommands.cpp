@@ -16,61 +16,67 @@ void OperationEngine::Finish() {
     host_.SetMainEnabled(true);
 }
 
-void OperationEngine::BotonLeerClick() {
-    RunOperation(opRead);
+bool OperationEngine::BotonLeerClick() {
+    const bool ok = RunOperation(opRead);
     Finish();
+    return ok;
 }
 
-void OperationEngine::BotonVerificarClick() {
-    RunOperation(opVerify);
+bool OperationEngine::BotonVerificarClick() {
+    const bool ok = RunOperation(opVerify);
     Finish();
+    return ok;
 }
 
-void OperationEngine::BotonBlkChkClick() {
-    RunOperation(opBlankCheck);
+bool OperationEngine::BotonBlkChkClick() {
+    const bool ok = RunOperation(opBlankCheck);
     Finish();
+    return ok;
 }
 
-void OperationEngine::BotonEscribirClick() {
+bool OperationEngine::BotonEscribirClick() {
+    bool ok = false;
     if (Kind("OTP")) {
         // A one-time-programmable part is written only where it is still blank.
-        if (RunOperation(opBlankCheck)) {
-            RunOperation(opWrite);
-        }
+        ok = RunOperation(opBlankCheck) && RunOperation(opWrite);
     } else {
-        RunOperation(opWrite);
+        ok = RunOperation(opWrite);
     }
     if (Kind("Flash1")) {
         // These parts are not read back while writing: the verify always follows.
-        RunOperation(opVerify);
+        ok = RunOperation(opVerify) && ok;
     }
     Finish();
+    return ok;
 }
 
-void OperationEngine::BorrarPrograma1Click() {
+bool OperationEngine::BorrarPrograma1Click() {
     if (!host_.Msg().AskYesNo("Se borrará todo el contenido del programa. ¿Desea continuar?")) {
-        return;
+        return false;
     }
-    if (EraseAreas(true, false, false, false)) {
-        host_.Msg().ShowInfo("Programa borrado.");
+    if (!EraseAreas(true, false, false, false)) {
+        return false;
     }
+    host_.Msg().ShowInfo("Programa borrado.");
+    return true;
 }
 
-void OperationEngine::BotonDesprotegeClick() {
+bool OperationEngine::BotonDesprotegeClick() {
     if (Kind("OTP")) {
         host_.Msg().ShowInfo(kOnlyFlash);
-        return;
+        return false;
     }
     if (!host_.Msg().AskYesNo("Esta acción borrará todo el contenido del PIC. ¿Desea continuar?")) {
-        return;
+        return false;
     }
     const bool known =
         Kind("Flash") || Kind("Flash1") || Kind("Flash2") || Kind("18f2xx0") || Kind("18fxx2xx8");
     if (!known) {
-        return;
+        return false;
     }
     Unprotect();
     host_.Msg().ShowInfo("PIC desprotegido y borrado completamente.");
+    return true;
 }
 
 void OperationEngine::Unprotect() {

@@ -26,13 +26,14 @@ public:
     // message, nothing sent) for one-time-programmable parts.
     bool EraseAreas(bool program, bool eeprom, bool ident, bool config);
 
-    // The commands of the main window.
-    void BotonLeerClick();
-    void BotonEscribirClick();
-    void BotonVerificarClick();
-    void BotonBlkChkClick();
-    void BotonDesprotegeClick();
-    void BorrarPrograma1Click();
+    // The commands of the main window. Each returns true when everything it ran
+    // completed (a write with its blank check or verify, an erase that was confirmed).
+    bool BotonLeerClick();
+    bool BotonEscribirClick();
+    bool BotonVerificarClick();
+    bool BotonBlkChkClick();
+    bool BotonDesprotegeClick();
+    bool BorrarPrograma1Click();
 
 private:
     enum class PhaseEnd { Done, Failed, Cancelled };

@@ -145,7 +145,7 @@ TEST_F(Cli, ChipFileProblems) {
     dir.Write("chip.hex", "not a hex file\n");
     const CliResult bad = OnChip("PIC16F84A", {"blank"});
     EXPECT_EQ(bad.status, 1);
-    EXPECT_NE(bad.err.find("chip file"), std::string::npos);
+    EXPECT_NE(bad.err.find("fichero de chip"), std::string::npos);
     EXPECT_EQ(ReadFile(Chip()), "not a hex file\n");
     // The shipped device file names the real port: a chip file makes no sense there.
     EXPECT_EQ(Run({"-d", "PIC16F84A", "--chip", Chip(), "blank"}).status, 2);

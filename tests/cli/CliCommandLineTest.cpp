@@ -22,19 +22,19 @@ std::string PicSections(const std::string& path) {
 
 TEST_F(Cli, UsageErrorsExitWithTwoAndPrintNothingOnStandardOutput) {
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-        {{}, "no command"},
-        {{"frobnicate"}, "unknown command 'frobnicate'"},
-        {{"--bogus", "devices"}, "unknown option --bogus"},
-        {{"-x", "devices"}, "unknown option -x"},
-        {{"-G", "devices"}, "unknown option -G"},
-        {{"write"}, "write needs IN"},
-        {{"convert", "in.hex"}, "convert needs IN OUT"},
-        {{"blank", "extra"}, "too many arguments for blank"},
-        {{"--adapter", "usb", "blank"}, "unknown adapter 'usb'"},
-        {{"--ident", "12345", "info"}, "identifier '12345'"},
-        {{"--ident", "xyz", "info"}, "identifier 'xyz'"},
-        {{"--quiet=1", "devices"}, "takes no value"},
-        {{"devices", "-d"}, "needs a value"},
+        {{}, "falta la orden"},
+        {{"frobnicate"}, "orden desconocida 'frobnicate'"},
+        {{"--bogus", "devices"}, "opción desconocida --bogus"},
+        {{"-x", "devices"}, "opción desconocida -x"},
+        {{"-G", "devices"}, "opción desconocida -G"},
+        {{"write"}, "write necesita IN"},
+        {{"convert", "in.hex"}, "convert necesita IN OUT"},
+        {{"blank", "extra"}, "demasiados argumentos para blank"},
+        {{"--adapter", "usb", "blank"}, "adaptador desconocido 'usb'"},
+        {{"--ident", "12345", "info"}, "identificador '12345'"},
+        {{"--ident", "xyz", "info"}, "identificador 'xyz'"},
+        {{"--quiet=1", "devices"}, "no admite valor"},
+        {{"devices", "-d"}, "necesita un valor"},
     };
     for (const auto& [args, message] : cases) {
         const CliResult r = RunCli(args, Env());
@@ -47,7 +47,7 @@ TEST_F(Cli, UsageErrorsExitWithTwoAndPrintNothingOnStandardOutput) {
 TEST_F(Cli, HelpGoesToStandardOutputAndSucceeds) {
     const CliResult r = RunCli({"--help"}, Env());
     EXPECT_EQ(r.status, 0);
-    EXPECT_NE(r.out.find("Usage: pravik-cli"), std::string::npos);
+    EXPECT_NE(r.out.find("Uso: pravik-cli"), std::string::npos);
     EXPECT_NE(r.out.find("unprotect"), std::string::npos);
 }
 

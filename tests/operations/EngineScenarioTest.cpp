@@ -24,7 +24,7 @@ TEST(EngineScenario, OtpWriteIsRefusedWhenTheBlankCheckFails) {
     SimBench b("PIC16C73B");
     FillProgram(b, 8, "0123");
     b.Chip().Poke(Sim::Space::Program, 5, 0x1555);
-    b.engine->BotonEscribirClick();
+    EXPECT_FALSE(b.engine->BotonEscribirClick());
     EXPECT_EQ(b.Messages(), Texts{"Error de borrado en 0005"});
     EXPECT_EQ(b.Chip().Peek(Sim::Space::Program, 0), 0x3FFFu); // nothing written
     EXPECT_FALSE(b.host.progressVisible);
@@ -35,7 +35,7 @@ TEST(EngineScenario, OtpWordThatTakesLateIsStillWritten) {
     SimBench b("PIC16C73B");
     FillProgram(b, 4, "2A5C");
     b.Chip().SetPulsesToTake(3);
-    b.engine->BotonEscribirClick();
+    EXPECT_TRUE(b.engine->BotonEscribirClick());
     EXPECT_EQ(b.Messages(), (Texts{kDone, kDone}));
     EXPECT_EQ(b.Chip().Peek(Sim::Space::Program, 3), 0x2A5Cu);
 }
@@ -44,7 +44,7 @@ TEST(EngineScenario, Flash1WriteIsAlwaysFollowedByItsVerify) {
     SimBench b("PIC16F77");
     FillProgram(b, 8, "1234");
     b.Chip().SetNeverTakes(Sim::Space::Program, 3);
-    b.engine->BotonEscribirClick();
+    EXPECT_FALSE(b.engine->BotonEscribirClick()); // the write completed, its verify did not
     EXPECT_EQ(b.Messages(),
               (Texts{kDone, "Error verificando en 0003. Compruebe modo programación y "
                             "dispositivo."}));

@@ -72,7 +72,7 @@ TEST_P(EveryDevice, WriteReadVerifyRoundTrip) {
     const int32_t configWord = b.config16.GetConfigWord();
     const auto configWords = b.config18.EditConf;
 
-    b.engine->BotonEscribirClick();
+    EXPECT_TRUE(b.engine->BotonEscribirClick());
     const std::string& kind = b.device.Programming;
     std::vector<std::string> expected = kCompleted;
     if (kind == "OTP" || kind == "Flash1") {

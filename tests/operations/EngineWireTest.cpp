@@ -137,7 +137,7 @@ TEST_F(EngineWire, OtpPartsAreNeverErased) {
 TEST_F(EngineWire, UnprotectAnsweredNoSendsNothing) {
     Flash16();
     host.messages.yesAnswers = {false};
-    engine.BotonDesprotegeClick();
+    EXPECT_FALSE(engine.BotonDesprotegeClick());
     EXPECT_TRUE(port.Writes().empty());
     host.messages.yesAnswers = {true};
     engine.BotonDesprotegeClick();
