@@ -16,18 +16,29 @@ std::string Hex(int64_t x, int digits) {
     return out;
 }
 
+int HexDigitValue(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
+}
+
 bool ParseHex(const std::string& text, int64_t& value) {
     if (text.empty() || text.size() > 8) {
         return false;
     }
     int64_t v = 0;
     for (char c : text) {
-        if (!std::isxdigit(static_cast<unsigned char>(c))) {
+        const int d = HexDigitValue(c);
+        if (d < 0) {
             return false;
         }
-        int d = std::isdigit(static_cast<unsigned char>(c))
-                    ? c - '0'
-                    : std::toupper(static_cast<unsigned char>(c)) - 'A' + 10;
         v = v * 16 + d;
     }
     value = v;

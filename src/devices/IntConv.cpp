@@ -1,22 +1,11 @@
 #include "devices/IntConv.h"
 
+#include "common/HexText.h"
+
 #include <cctype>
 #include <string>
 
 namespace {
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
 
 bool ConvertHex(std::string_view digits, int32_t& out) {
     if (digits.empty() || digits.size() > 8) {
@@ -24,7 +13,7 @@ bool ConvertHex(std::string_view digits, int32_t& out) {
     }
     uint32_t v = 0;
     for (char c : digits) {
-        int d = HexDigit(c);
+        int d = HexDigitValue(c);
         if (d < 0) {
             return false;
         }

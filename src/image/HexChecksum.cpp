@@ -2,23 +2,6 @@
 
 #include "common/HexText.h"
 
-namespace {
-
-int Digit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
-} // namespace
-
 std::optional<std::string> HexChecksum(std::string_view line, std::string* badGroup) {
     unsigned sum = 0;
     size_t pos = 1;
@@ -27,7 +10,7 @@ std::optional<std::string> HexChecksum(std::string_view line, std::string* badGr
         int value = 0;
         bool ok = !group.empty();
         for (char c : group) {
-            int d = Digit(c);
+            int d = HexDigitValue(c);
             ok = ok && d >= 0;
             value = value * 16 + (d < 0 ? 0 : d);
         }

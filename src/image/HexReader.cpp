@@ -1,5 +1,6 @@
 #include "image/HexReader.h"
 
+#include "common/HexText.h"
 #include "image/HexChecksum.h"
 
 #include <cstdint>
@@ -38,10 +39,7 @@ std::optional<uint32_t> HexValue(std::string_view text) {
     }
     uint32_t v = 0;
     for (char c : text) {
-        int d = (c >= '0' && c <= '9')   ? c - '0'
-                : (c >= 'a' && c <= 'f') ? c - 'a' + 10
-                : (c >= 'A' && c <= 'F') ? c - 'A' + 10
-                                         : -1;
+        const int d = HexDigitValue(c);
         if (d < 0) {
             return std::nullopt;
         }

@@ -32,6 +32,25 @@ void OperationEngine::EraseStep18(int high, int low) {
     Cmd18(Cmd18::NopEraseHold, 0);
 }
 
+void OperationEngine::BulkErase16(int32_t setupLoad, int32_t bulkCommand) {
+    // Both erase styles: parts with the setup commands and parts with a bulk-erase
+    // command each ignore the half that is not theirs. The second half always loads
+    // program data, as the bulk-erase parts expect.
+    p_.EnterProgMode();
+    Cmd16(setupLoad, kErasedWord);
+    Cmd16(Cmd16::BulkEraseSetup1);
+    Cmd16(Cmd16::BulkEraseSetup2);
+    Cmd16(Cmd16::BeginEraseProgram);
+    SleepMs(kBulkEraseMs);
+    Cmd16(Cmd16::BulkEraseSetup1);
+    Cmd16(Cmd16::BulkEraseSetup2);
+    p_.ExitProgMode();
+    p_.EnterProgMode();
+    Cmd16(Cmd16::LoadDataProgram, kErasedWord);
+    Cmd16(bulkCommand);
+    Cmd16(Cmd16::BeginEraseProgram);
+}
+
 bool OperationEngine::EraseAreas(bool program, bool eeprom, bool ident, bool config) {
     if (Kind("OTP")) {
         host_.Msg().ShowInfo("Esta función solo funciona con dispositivos FLASH");
@@ -40,21 +59,7 @@ bool OperationEngine::EraseAreas(bool program, bool eeprom, bool ident, bool con
     const bool family16 = device_.Family == 16;
     if (program) {
         if (family16) {
-            // Both erase styles: parts with the setup commands and parts with a bulk-erase
-            // command each ignore the half that is not theirs.
-            p_.EnterProgMode();
-            Cmd16(Cmd16::LoadDataProgram, kErasedWord);
-            Cmd16(Cmd16::BulkEraseSetup1);
-            Cmd16(Cmd16::BulkEraseSetup2);
-            Cmd16(Cmd16::BeginEraseProgram);
-            SleepMs(kBulkEraseMs);
-            Cmd16(Cmd16::BulkEraseSetup1);
-            Cmd16(Cmd16::BulkEraseSetup2);
-            p_.ExitProgMode();
-            p_.EnterProgMode();
-            Cmd16(Cmd16::LoadDataProgram, kErasedWord);
-            Cmd16(Cmd16::BulkEraseProgram);
-            Cmd16(Cmd16::BeginEraseProgram);
+            BulkErase16(Cmd16::LoadDataProgram, Cmd16::BulkEraseProgram);
         } else if (Kind("18f2xx0") || Kind("18fxx2xx8")) {
             p_.EnterProgMode();
             for (const EraseCode& c : Kind("18f2xx0") ? kProgram2xx0 : kProgramXx2xx8) {
@@ -65,19 +70,7 @@ bool OperationEngine::EraseAreas(bool program, bool eeprom, bool ident, bool con
     }
     if (eeprom) {
         if (family16) {
-            p_.EnterProgMode();
-            Cmd16(Cmd16::LoadDataData, kErasedWord);
-            Cmd16(Cmd16::BulkEraseSetup1);
-            Cmd16(Cmd16::BulkEraseSetup2);
-            Cmd16(Cmd16::BeginEraseProgram);
-            SleepMs(kBulkEraseMs);
-            Cmd16(Cmd16::BulkEraseSetup1);
-            Cmd16(Cmd16::BulkEraseSetup2);
-            p_.ExitProgMode();
-            p_.EnterProgMode();
-            Cmd16(Cmd16::LoadDataProgram, kErasedWord);
-            Cmd16(Cmd16::BulkEraseData);
-            Cmd16(Cmd16::BeginEraseProgram);
+            BulkErase16(Cmd16::LoadDataData, Cmd16::BulkEraseData);
         }
         SleepMs(kBulkEraseMs);
     }

@@ -53,6 +53,7 @@ private:
     PhaseEnd EepromPhase(Operation op);
 
     void EraseStep18(int high, int low);
+    void BulkErase16(int32_t setupLoad, int32_t bulkCommand);
     void Unprotect();
     void PointTableAtConfig();
     void Finish();

@@ -1,6 +1,7 @@
 #include "app/TLumbroForm.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
+#include "ui/FormBench.h"
 
 #include <QAction>
 #include <QMenu>
@@ -55,12 +56,11 @@ private slots:
     }
 
     void UnreadableFileChangesNothing() {
-        TempDir dir;
-        ScriptedMessages messages;
-        MemorySettingsStore settings;
-        TLumbroForm form(messages, settings);
-        form.SetPortProbe([](uint16_t) { return false; });
-        form.Principal(QString::fromStdString(dir.Write("Pravik.ini", kIni)));
+        FormBench bench(kIni);
+        TLumbroForm& form = *bench.form;
+        ScriptedMessages& messages = bench.messages;
+        MemorySettingsStore& settings = bench.settings;
+        TempDir& dir = bench.dir;
         form.Image().EditProgramCell(1, 1, "1111");
         form.LoadHexFile(QString::fromStdString(dir.File("gone.hex")));
         form.LoadHexFile(QString::fromStdString(dir.Path()));
@@ -72,12 +72,11 @@ private slots:
     }
 
     void SavingWritesTheImageAndReportsFailures() {
-        TempDir dir;
-        ScriptedMessages messages;
-        MemorySettingsStore settings;
-        TLumbroForm form(messages, settings);
-        form.SetPortProbe([](uint16_t) { return false; });
-        form.Principal(QString::fromStdString(dir.Write("Pravik.ini", kIni)));
+        FormBench bench(kIni);
+        TLumbroForm& form = *bench.form;
+        ScriptedMessages& messages = bench.messages;
+        MemorySettingsStore& settings = bench.settings;
+        TempDir& dir = bench.dir;
         form.Image().EditProgramCell(1, 1, "2a5");
         form.SaveHexFile(QString::fromStdString(dir.File("out.hex")));
         QVERIFY(messages.log.empty());
@@ -101,13 +100,9 @@ private slots:
     }
 
     void Family18CannotBeSaved() {
-        TempDir dir;
-        ScriptedMessages messages;
-        MemorySettingsStore settings;
-        settings.Write("Config", "lastpic", "PIC18F452");
-        TLumbroForm form(messages, settings);
-        form.SetPortProbe([](uint16_t) { return false; });
-        form.Principal(QString::fromStdString(dir.Write("Pravik.ini", kIni)));
+        FormBench bench(kIni, "PIC18F452");
+        TLumbroForm& form = *bench.form;
+        ScriptedMessages& messages = bench.messages;
         form.SaveAs1Click();
         QCOMPARE(messages.Texts(),
                  std::vector<std::string>{"Opción disponible sólo para la familia 16."});

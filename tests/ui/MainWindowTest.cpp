@@ -1,6 +1,7 @@
 #include "app/TLumbroForm.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
+#include "ui/FormBench.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
@@ -102,12 +103,9 @@ private slots:
     }
 
     void StartSelectsTheDefaultDeviceAndFillsTheStatusBar() {
-        TempDir dir;
-        ScriptedMessages messages;
-        MemorySettingsStore settings;
-        TLumbroForm form(messages, settings);
-        form.SetPortProbe([](uint16_t) { return false; });
-        form.Principal(QString::fromStdString(dir.Write("Pravik.ini", kIni)));
+        FormBench bench(kIni);
+        TLumbroForm& form = *bench.form;
+        ScriptedMessages& messages = bench.messages;
         QVERIFY(!form.EndRequested());
         QVERIFY(messages.log.empty());
 
@@ -160,12 +158,9 @@ private slots:
     }
 
     void SelectionAdaptsControlsByFamilyAndRemembersTheDevice() {
-        TempDir dir;
-        ScriptedMessages messages;
-        MemorySettingsStore settings;
-        TLumbroForm form(messages, settings);
-        form.SetPortProbe([](uint16_t) { return false; });
-        form.Principal(QString::fromStdString(dir.Write("Pravik.ini", kIni)));
+        FormBench bench(kIni);
+        TLumbroForm& form = *bench.form;
+        MemorySettingsStore& settings = bench.settings;
         auto* devices = form.findChild<QMenu*>("Device1");
         Entry(devices, "PIC18F452")->trigger();
         QCOMPARE(settings.Read("Config", "lastpic", ""), std::string("PIC18F452"));
@@ -187,12 +182,10 @@ private slots:
     }
 
     void UnknownFamilyIsListedAndEndsTheProgramWhenChosen() {
-        TempDir dir;
-        ScriptedMessages messages;
-        MemorySettingsStore settings;
-        TLumbroForm form(messages, settings);
-        form.SetPortProbe([](uint16_t) { return false; });
-        form.Principal(QString::fromStdString(dir.Write("Pravik.ini", kIni)));
+        FormBench bench(kIni);
+        TLumbroForm& form = *bench.form;
+        ScriptedMessages& messages = bench.messages;
+        MemorySettingsStore& settings = bench.settings;
         form.show();
         Entry(form.findChild<QMenu*>("Device1"), "PIC12F675")->trigger();
         QCOMPARE(messages.Texts(), std::vector<std::string>{"Familia 12 no reconocida"});
@@ -219,12 +212,8 @@ private slots:
     }
 
     void CellEditRaisesTheCounterAndThePanelAtOnce() {
-        TempDir dir;
-        ScriptedMessages messages;
-        MemorySettingsStore settings;
-        TLumbroForm form(messages, settings);
-        form.SetPortProbe([](uint16_t) { return false; });
-        form.Principal(QString::fromStdString(dir.Write("Pravik.ini", kIni)));
+        FormBench bench(kIni);
+        TLumbroForm& form = *bench.form;
         QAbstractItemModel* model = form.findChild<QTableView*>("HexEditG")->model();
         QVERIFY(model->setData(model->index(2, 4), "12"));
         QCOMPARE(form.StatusPanel(1), QString("PR=37(8192)"));
@@ -237,12 +226,8 @@ private slots:
     }
 
     void ConfigurationOpensTheWindowOfTheFamilyAndConfFollowsTheEdit() {
-        TempDir dir;
-        ScriptedMessages messages;
-        MemorySettingsStore settings;
-        TLumbroForm form(messages, settings);
-        form.SetPortProbe([](uint16_t) { return false; });
-        form.Principal(QString::fromStdString(dir.Write("Pravik.ini", kIni)));
+        FormBench bench(kIni);
+        TLumbroForm& form = *bench.form;
         OnNextDialog([](QDialog* dialog) {
             QCOMPARE(dialog->windowTitle(), QString("Palabra de Configuración, familia 16"));
             QCOMPARE(dialog->findChild<QLineEdit*>("PalEdit2")->text(), QString("3F72"));

@@ -2,6 +2,7 @@
 #include "simulator/SimulatedPort.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
+#include "ui/FormBench.h"
 
 #include <QApplication>
 #include <QCheckBox>
