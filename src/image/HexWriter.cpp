@@ -12,8 +12,8 @@
 namespace {
 
 constexpr int kCellsPerRecord = 16;
-constexpr uint32_t kIdAddress = 0x4000;
-constexpr uint32_t kConfigAddress = 0x400E;
+constexpr int64_t kConfigWordOffset = 7; // the configuration word follows three reserved words
+constexpr int64_t kLastByteAddress = 0xFFFFFFFF;
 constexpr const char* kEndRecord = ":00000001FF";
 
 std::optional<int64_t> CellValue(const std::string& text, int64_t max) {
@@ -28,6 +28,39 @@ std::string WordBytes(int64_t word) {
     return Hex(word & 0xFF, 2) + Hex((word >> 8) & 0xFF, 2);
 }
 
+// Appends data records, preceded by an extended linear address record (type 04) whenever
+// a record lies in another 64 KiB page than the one before: the address field holds only
+// 16 bits, and a wider address written into it would make the record unreadable.
+class RecordList {
+public:
+    explicit RecordList(std::vector<std::string>& lines) : lines_(lines) {}
+
+    // False when the bytes do not fit the 32-bit address space of the format.
+    bool Add(int64_t byteAddress, const std::string& data) {
+        const int64_t bytes = static_cast<int64_t>(data.size() / 2);
+        if (byteAddress < 0 || byteAddress + bytes - 1 > kLastByteAddress) {
+            return false;
+        }
+        const uint32_t page = static_cast<uint32_t>(byteAddress >> 16);
+        if (page != page_) {
+            lines_.push_back(HexRecord(0, "04", Hex(page, 4)));
+            page_ = page;
+        }
+        lines_.push_back(HexRecord(static_cast<uint32_t>(byteAddress & 0xFFFF), "00", data));
+        return true;
+    }
+
+private:
+    std::vector<std::string>& lines_;
+    uint32_t page_ = 0;
+};
+
+HexImage Refused(const std::string& error) {
+    HexImage out;
+    out.error = error;
+    return out;
+}
+
 } // namespace
 
 std::string HexRecord(uint32_t address, const std::string& type, const std::string& data) {
@@ -38,6 +71,7 @@ std::string HexRecord(uint32_t address, const std::string& type, const std::stri
 
 HexImage BuildHexLines(const DeviceRecord& device, MemoryImage& image, int32_t configWord) {
     HexImage out;
+    RecordList records(out.lines);
     const int64_t maxWord = (int64_t{1} << device.ProgBits) - 1;
     for (int32_t a = 0; a < device.ProgMem; a += kCellsPerRecord) {
         const int32_t n = std::min(kCellsPerRecord, device.ProgMem - a);
@@ -45,23 +79,27 @@ HexImage BuildHexLines(const DeviceRecord& device, MemoryImage& image, int32_t c
         for (int32_t k = 0; k < n; ++k) {
             std::optional<int64_t> word = CellValue(image.HexEditG.At(a + k), maxWord);
             if (!word) {
-                out.lines.clear();
-                out.error =
-                    "Error en los códigos de programa (fuera de rango), dir: " + Hex(a + k, 4);
-                return out;
+                return Refused("Error en los códigos de programa (fuera de rango), dir: " +
+                               Hex(a + k, 4));
             }
             data += WordBytes(*word);
         }
-        out.lines.push_back(HexRecord(static_cast<uint32_t>(2 * a), "00", data));
+        records.Add(2 * int64_t{a}, data); // at most 2^22 bytes: always placed
     }
 
+    // The ID words and the configuration word go where the reader takes them from: the
+    // device's configuration area (word 2000h, byte 4000h, on every real family 16 part).
     const int32_t ident = image.GetIdent();
     std::string idData;
     for (int shift = 12; shift >= 0; shift -= 4) {
         idData += Hex((ident >> shift) & 0xF, 2) + "00";
     }
-    out.lines.push_back(HexRecord(kIdAddress, "00", idData));
-    out.lines.push_back(HexRecord(kConfigAddress, "00", WordBytes(configWord)));
+    const int64_t configArea = 2 * int64_t{device.ConfigStart};
+    if (!records.Add(configArea, idData) ||
+        !records.Add(configArea + 2 * kConfigWordOffset, WordBytes(configWord))) {
+        return Refused("Error en la dirección de configuración (fuera de rango), dir: " +
+                       Hex(device.ConfigStart, 4));
+    }
 
     for (int32_t e = 0; e < device.EEProm; e += kCellsPerRecord) {
         const int32_t n = std::min(kCellsPerRecord, device.EEProm - e);
@@ -69,14 +107,15 @@ HexImage BuildHexLines(const DeviceRecord& device, MemoryImage& image, int32_t c
         for (int32_t k = 0; k < n; ++k) {
             std::optional<int64_t> byte = CellValue(image.DatosEditG.At(e + k), 0xFF);
             if (!byte) {
-                out.lines.clear();
-                out.error = "Error en los códigos de datos (fuera de rango), dir: " + Hex(e + k, 4);
-                return out;
+                return Refused("Error en los códigos de datos (fuera de rango), dir: " +
+                               Hex(e + k, 4));
             }
             data += Hex(*byte, 2) + "00";
         }
-        out.lines.push_back(
-            HexRecord(static_cast<uint32_t>(2 * (device.EEPromStart + e)), "00", data));
+        if (!records.Add(2 * (int64_t{device.EEPromStart} + e), data)) {
+            return Refused("Error en la dirección de EEPROM (fuera de rango), dir: " +
+                           Hex(device.EEPromStart, 4));
+        }
     }
     out.lines.push_back(kEndRecord);
     return out;

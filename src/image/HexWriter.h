@@ -8,11 +8,13 @@
 #include <vector>
 
 // The lines of the Intel HEX file of a family 16 image: program memory (two bytes a
-// word, low byte first), the identifier as the four ID words at 0x4000, the configuration
-// word at 0x400E, the data EEPROM (a byte and 00 a word) at 2 x EEPromStart, and the end
-// record. Every cell is parsed first and written as upper-case hex of its full width; when
-// a cell does not parse or does not fit its word, no line is produced and `error` names
-// the memory and the address.
+// word, low byte first), the identifier as the four ID words and the configuration word
+// at the configuration area (byte 2 x ConfigStart and 14 past it: 4000h and 400Eh on
+// every real part), the data EEPROM (a byte and 00 a word) at 2 x EEPromStart, and the end
+// record. Records past the first 64 KiB follow an extended linear address record. Every
+// cell is parsed first and written as upper-case hex of its full width; when a cell does
+// not parse or does not fit its word, or an area lies outside the 32-bit address space, no
+// line is produced and `error` names the memory and the address.
 struct HexImage {
     std::vector<std::string> lines;
     std::string error;
