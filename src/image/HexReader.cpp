@@ -3,6 +3,7 @@
 #include "common/HexText.h"
 #include "image/HexChecksum.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -225,6 +226,9 @@ void ReadHexRecords(std::istream& in, HexLoadTargets targets) {
             targets.progress(bytesRead);
         }
     }
+    // Program cells go in pairs (family 18 writes whole words); a memory of odd size
+    // keeps its last cell as the end, so no operation walks past the memory.
     MemoryImage& image = targets.image;
-    image.ProgUsed += image.ProgUsed % 2;
+    image.ProgUsed = std::min(image.ProgUsed + image.ProgUsed % 2,
+                              std::max<int32_t>(targets.device.ProgMem, image.ProgUsed));
 }

@@ -159,3 +159,22 @@ TEST(HexReader, CtrlZCarriageReturnsBlankLinesAndHighExtendedAddresses) {
     EXPECT_EQ(b.image.HexEditG.At(0), "1234");
     EXPECT_EQ(b.image.HexEditG.At(1), "3FFF");
 }
+
+TEST(HexReader, UsedSizeStaysInsideAnOddSizedMemory) {
+    HexBench b = HexBench::Family16(15, 0);
+    std::string data;
+    for (int i = 0; i < 15; ++i) {
+        data += "0100";
+    }
+    b.Load(HexRecord(0, "00", data.substr(0, 32)) + "\n" + HexRecord(0x10, "00", data.substr(32)) +
+           "\n");
+    EXPECT_EQ(b.image.ProgUsed, 15); // not rounded to 16, past the last cell
+    b.Load(HexRecord(0, "00", "0100") + "\n");
+    EXPECT_EQ(b.image.ProgUsed, 2);
+}
+
+TEST(HexReader, BinaryBytesAreShownReadablyInTheMessage) {
+    EXPECT_EQ(NotHexMessage(std::string("\x01\x00", 2)),
+              "'\\x01\\x00' no es un valor hexadecimal válido.");
+    EXPECT_EQ(NotHexMessage("zz"), "'zz' no es un valor hexadecimal válido.");
+}
