@@ -11,6 +11,7 @@
 #include "programmer/Programmer.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -164,6 +165,14 @@ void TLumbroForm::BuildStatusBar() {
 void TLumbroForm::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     layout_.Apply(central_->size());
+}
+
+void TLumbroForm::closeEvent(QCloseEvent* event) {
+    if (!isEnabled()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void TLumbroForm::RefreshStatus() {

@@ -111,6 +111,9 @@ private slots:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // Closing asks nothing; only while an operation runs (window disabled) it is refused,
+    // so the device is never left in programming mode by a half-finished run.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void BuildControls();
