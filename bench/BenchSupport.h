@@ -1,5 +1,6 @@
 #pragma once
 // Shared pieces of the benchmarks: test images, HEX texts and a port that only counts.
+#include "common/Messages.h"
 #include "devices/DeviceRecord.h"
 #include "programmer/Port.h"
 
@@ -12,6 +13,16 @@ public:
     void WriteData(uint8_t) override { ++writes; }
     uint8_t ReadStatus() override { return 0x40; }
     uint64_t writes = 0;
+};
+
+// Answers every question (Abort, Yes) and counts the messages shown.
+class SilentMessages : public Messages {
+public:
+    void ShowError(const std::string&) override { ++shown; }
+    bool AskAbortIgnore(const std::string&) override { return ++shown, true; }
+    void ShowInfo(const std::string&) override {}
+    bool AskYesNo(const std::string&) override { return true; }
+    int shown = 0;
 };
 
 DeviceRecord BenchDevice16(); // PIC16F876A-sized

@@ -13,20 +13,11 @@
 
 namespace {
 
-class QuietMessages : public Messages {
-public:
-    void ShowError(const std::string&) override { ++count; }
-    bool AskAbortIgnore(const std::string&) override { return ++count, true; }
-    void ShowInfo(const std::string&) override {}
-    bool AskYesNo(const std::string&) override { return true; }
-    int count = 0;
-};
-
 void LoadFile(benchmark::State& state, const DeviceRecord& device, const std::string& path) {
     MemoryImage image;
     ConfigWord16 c16;
     ConfigWords18 c18;
-    QuietMessages messages;
+    SilentMessages messages;
     for (auto _ : state) {
         std::ifstream in(path, std::ios::binary);
         image.InitHexEditG(device);
@@ -35,7 +26,7 @@ void LoadFile(benchmark::State& state, const DeviceRecord& device, const std::st
         ReadHexRecords(in, HexLoadTargets{device, image, c16, c18, messages, {}});
         benchmark::DoNotOptimize(image.ProgUsed);
     }
-    if (messages.count != 0) {
+    if (messages.shown != 0) {
         state.SkipWithError("the load reported a problem");
     }
     state.SetBytesProcessed(

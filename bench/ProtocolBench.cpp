@@ -11,19 +11,11 @@
 
 namespace {
 
-class NoMessages : public Messages {
-public:
-    void ShowError(const std::string&) override {}
-    bool AskAbortIgnore(const std::string&) override { return true; }
-    void ShowInfo(const std::string&) override {}
-    bool AskYesNo(const std::string&) override { return true; }
-};
-
 void BM_ProtocolWrite16_8192Words(benchmark::State& state) {
     const DeviceRecord device = BenchDevice16();
     CountingPort port;
     VirtualDelay delay;
-    NoMessages messages;
+    SilentMessages messages;
     Programmer programmer(port, delay, device, messages);
     for (auto _ : state) {
         programmer.EnterProgMode();
@@ -44,7 +36,7 @@ void BM_ProtocolWrite18_32KiB(benchmark::State& state) {
     device.Programming = "18fxx2xx8";
     CountingPort port;
     VirtualDelay delay;
-    NoMessages messages;
+    SilentMessages messages;
     Programmer programmer(port, delay, device, messages);
     for (auto _ : state) {
         programmer.EnterProgMode();

@@ -18,14 +18,6 @@
 
 namespace {
 
-class SilentMessages : public Messages {
-public:
-    void ShowError(const std::string&) override {}
-    bool AskAbortIgnore(const std::string&) override { return true; }
-    void ShowInfo(const std::string&) override {}
-    bool AskYesNo(const std::string&) override { return true; }
-};
-
 const char* kBigIni = "[Config]\nadapter=simulator\n"
                       "[PIC18F8722]\nProgMem=131072\nEEProm=1024\nProgBits=16\nRAM=3936\n"
                       "PalConfDef=$0700 $1F1F $8300 $0085 $C00F $E00F $400F\n"

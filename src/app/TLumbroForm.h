@@ -124,6 +124,8 @@ private:
     void ApplyFamilyControls();
     void RequestEnd();
     void ShowRecentFiles(const std::array<std::string, 4>& paths);
+    // A menu caption that shows a file path or device name exactly, "&" included.
+    static QString Literal(const std::string& text);
     void SetLastDir(const QString& dir);
     QString CaptionSuffix() const;
     void RefreshConfigForms();

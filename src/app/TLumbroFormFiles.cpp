@@ -2,24 +2,14 @@
 
 #include "config/TPalConfForm.h"
 #include "config/TPalConfForm18.h"
-#include "image/HexReader.h"
-#include "image/HexWriter.h"
+#include "image/HexFiles.h"
 #include "image/RecentFiles.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
-#include <filesystem>
 #include <fstream>
-
-namespace {
-
-QString Literal(const std::string& text) {
-    return QString::fromStdString(text).replace("&", "&&");
-}
-
-} // namespace
 
 void TLumbroForm::Open1Click() {
     QFileDialog dialog(this, "Abre fichero HEX", lastDir_);
@@ -67,28 +57,21 @@ void TLumbroForm::RefreshConfigForms() {
 
 void TLumbroForm::LoadHexFile(const QString& path) {
     const std::string file = path.toStdString();
-    std::error_code ec;
     std::ifstream in;
-    if (!std::filesystem::is_directory(file, ec)) {
-        in.open(file, std::ios::binary);
-    }
-    if (!in.is_open()) {
-        messages_.ShowError("No se puede leer el fichero HEX.");
+    if (!OpenHexFile(file, in)) {
+        messages_.ShowError(kHexUnreadable);
         return;
     }
-    image_.InitHexEditG(device_);
-    image_.InitDatosEditG(device_);
     QFileInfo info(path);
     setWindowTitle("Pravik - " + info.fileName() + CaptionSuffix());
-    image_.SetIdent(0xFFFF);
     ShowRecentFiles(RecentFiles::Add(settings_, file));
     SetLastDir(info.absolutePath());
 
     setEnabled(false);
-    ReadHexRecords(
-        in, HexLoadTargets{device_, image_, config16_, config18_, messages_, [](uint64_t) {
-                               QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-                           }});
+    LoadHexImage(in, HexLoadTargets{device_, image_, config16_, config18_, messages_, [](uint64_t) {
+                                        QCoreApplication::processEvents(
+                                            QEventLoop::ExcludeUserInputEvents);
+                                    }});
     ReloadGrids();
     SyncIdentField();
     RefreshConfigForms();
@@ -98,7 +81,7 @@ void TLumbroForm::LoadHexFile(const QString& path) {
 
 void TLumbroForm::SaveAs1Click() {
     if (device_.Family != 16) {
-        messages_.ShowError("Opción disponible sólo para la familia 16.");
+        messages_.ShowError(kOnlyFamily16);
         return;
     }
     QFileDialog dialog(this, "Save As", lastDir_);
@@ -114,20 +97,17 @@ void TLumbroForm::SaveAs1Click() {
 
 void TLumbroForm::SaveHexFile(const QString& path) {
     if (device_.Family != 16) {
-        messages_.ShowError("Opción disponible sólo para la familia 16.");
+        messages_.ShowError(kOnlyFamily16);
         return;
     }
     // The directory is remembered as soon as the user has chosen it, even when the file
     // then cannot be created.
     SetLastDir(QFileInfo(path).absolutePath());
-    HexImage hex = BuildHexLines(device_, image_, config16_.GetConfigWord());
+    const std::string error =
+        SaveHexImage(path.toStdString(), device_, image_, config16_.GetConfigWord());
     SyncIdentField();
-    if (!hex.error.empty()) {
-        messages_.ShowError(hex.error);
-        return;
-    }
-    if (!WriteHexFileAtomically(path.toStdString(), hex.lines)) {
-        messages_.ShowError("No se puede crear el fichero.");
+    if (!error.empty()) {
+        messages_.ShowError(error);
     }
 }
 

@@ -7,14 +7,9 @@
 
 #include <QMenuBar>
 
-namespace {
-
-// Menu captions that are file paths or device names must show every "&" as written.
-QString Literal(const std::string& text) {
+QString TLumbroForm::Literal(const std::string& text) {
     return QString::fromStdString(text).replace("&", "&&");
 }
-
-} // namespace
 
 void TLumbroForm::BuildMenus() {
     menuBar()->setObjectName("MainMenu1");

@@ -1,32 +1,25 @@
 #include "cli/Workbench.h"
 
+#include "common/Text.h"
+
 #include "cli/TerminalMessages.h"
 #include "common/SettingsStore.h"
 #include "devices/DeviceSelection.h"
-#include "image/HexReader.h"
-#include "image/HexWriter.h"
+#include "image/HexFiles.h"
 
 #include <algorithm>
 #include <cctype>
-#include <filesystem>
 #include <fstream>
 
 namespace {
 
 constexpr int32_t kBlankIdent = 0xFFFF;
 
-bool SameIgnoringCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
 } // namespace
 
 std::string FindDevice(const DeviceList& list, const std::string& name) {
     for (const DeviceEntry& entry : list.devices) {
-        if (SameIgnoringCase(entry.name, name)) {
+        if (EqualsIgnoringCase(entry.name, name)) {
             return entry.name;
         }
     }
@@ -52,44 +45,30 @@ bool SelectInto(Workbench& bench, const std::string& name, const std::string& in
 }
 
 bool LoadHex(Workbench& bench, const std::string& path, TerminalMessages& messages) {
-    std::error_code ec;
     std::ifstream in;
-    if (!std::filesystem::is_directory(path, ec)) {
-        in.open(path, std::ios::binary);
-    }
-    if (!in.is_open()) {
-        messages.ShowError("No se puede leer el fichero HEX.");
+    if (!OpenHexFile(path, in)) {
+        messages.ShowError(kHexUnreadable);
         return false;
     }
-    bench.image.InitHexEditG(bench.device);
-    bench.image.InitDatosEditG(bench.device);
-    bench.image.SetIdent(kBlankIdent);
     const int failuresBefore = messages.Failures();
-    ReadHexRecords(
-        in,
-        HexLoadTargets{bench.device, bench.image, bench.config16, bench.config18, messages, {}});
+    LoadHexImage(in, HexLoadTargets{
+                         bench.device, bench.image, bench.config16, bench.config18, messages, {}});
     return messages.Failures() == failuresBefore;
 }
 
 bool CheckSavable(const Workbench& bench, TerminalMessages& messages) {
     if (bench.device.Family != 16) {
-        messages.ShowError("Opción disponible sólo para la familia 16.");
+        messages.ShowError(kOnlyFamily16);
         return false;
     }
     return true;
 }
 
 bool SaveHex(Workbench& bench, const std::string& path, TerminalMessages& messages) {
-    if (!CheckSavable(bench, messages)) {
-        return false;
-    }
-    HexImage hex = BuildHexLines(bench.device, bench.image, bench.config16.GetConfigWord());
-    if (!hex.error.empty()) {
-        messages.ShowError(hex.error);
-        return false;
-    }
-    if (!WriteHexFileAtomically(path, hex.lines)) {
-        messages.ShowError("No se puede crear el fichero.");
+    const std::string error =
+        SaveHexImage(path, bench.device, bench.image, bench.config16.GetConfigWord());
+    if (!error.empty()) {
+        messages.ShowError(error);
         return false;
     }
     return true;

@@ -3,6 +3,10 @@
 #include "common/HexText.h"
 #include "devices/IntConv.h"
 
+int ConfigWord16::OscillatorFromBits() const {
+    return (bits_[1] ? 2 : 0) + (bits_[0] ? 1 : 0);
+}
+
 int32_t ConfigWord16::GetConfigWord() const {
     int32_t word = 0;
     for (int i = 0; i < kBits; ++i) {
@@ -18,7 +22,7 @@ void ConfigWord16::SetConfigWord(int32_t value) {
         bits_[static_cast<size_t>(i)] = ((value >> i) & 1) != 0;
     }
     // The oscillator choice mirrors bits 1-0; selecting it rewrites the same bits.
-    oscillator_ = (bits_[1] ? 2 : 0) + (bits_[0] ? 1 : 0);
+    oscillator_ = OscillatorFromBits();
     ShowConfigWord();
     LastConfigWord = value;
 }
@@ -47,7 +51,7 @@ void ConfigWord16::SetBit(int bit, bool checked) {
     }
     bits_[static_cast<size_t>(bit)] = checked;
     if (bit <= 1) {
-        oscillator_ = (bits_[1] ? 2 : 0) + (bits_[0] ? 1 : 0);
+        oscillator_ = OscillatorFromBits();
     }
     ShowConfigWord();
 }

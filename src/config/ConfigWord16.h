@@ -37,6 +37,9 @@ public:
     std::string PalEdit2 = "0000"; // the recommended word
 
 private:
+    // The oscillator button that bits 1 and 0 select (0..3).
+    int OscillatorFromBits() const;
+
     std::array<bool, kBits> bits_{};
     std::array<std::string, kBits> names_{"FOSC0", "FOSC1", "WDTE", "_PWRTE"};
     int oscillator_ = 2;

@@ -1,5 +1,7 @@
 #include "devices/IniFile.h"
 
+#include "common/Text.h"
+
 #include "devices/IntConv.h"
 
 #include <algorithm>
@@ -19,13 +21,6 @@ std::string Trim(const std::string& s) {
         --e;
     }
     return s.substr(b, e - b);
-}
-
-bool SameNoCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
 }
 
 std::string StripQuotes(const std::string& v) {
@@ -97,7 +92,7 @@ std::vector<std::string> IniFile::SectionNames() const {
 
 const IniFile::Section* IniFile::Find(const std::string& section) const {
     for (const Section& s : sections_) {
-        if (SameNoCase(s.name, section)) {
+        if (EqualsIgnoringCase(s.name, section)) {
             return &s;
         }
     }
@@ -111,7 +106,7 @@ std::string IniFile::ReadString(const std::string& section, const std::string& k
         return defaultValue;
     }
     for (const Entry& e : s->entries) {
-        if (SameNoCase(e.key, key)) {
+        if (EqualsIgnoringCase(e.key, key)) {
             return e.value.substr(0, kMaxValueLength);
         }
     }

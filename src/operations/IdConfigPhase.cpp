@@ -1,7 +1,6 @@
 #include "common/HexText.h"
+#include "common/Text.h"
 #include "operations/OperationEngine.h"
-
-#include <cctype>
 
 namespace {
 constexpr int32_t kIdWordBase = 0x3F80; // ID words carry their nibble in bits 0-3
@@ -10,18 +9,6 @@ constexpr int kStepsToConfigWord = 3; // from 0x2004 to 0x2007
 constexpr int kConfigBytes18 = 14;
 constexpr uint32_t kFlash2WriteMs = 10;
 
-bool SameHexText(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (std::toupper(static_cast<unsigned char>(a[i])) !=
-            std::toupper(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
 } // namespace
 
 OperationEngine::PhaseEnd OperationEngine::IdConfigPhase(Operation op) {
@@ -168,8 +155,8 @@ bool OperationEngine::CheckConfig18() {
         const std::string lo = Hex(Cmd18(Cmd18::TableReadPostInc), 2);
         const std::string hi = Hex(Cmd18(Cmd18::TableReadPostInc), 2);
         // Field texts loaded from a file keep their case; "ff" and "FF" are one byte.
-        const bool same = field.size() == 4 && SameHexText(field.substr(2, 2), lo) &&
-                          SameHexText(field.substr(0, 2), hi);
+        const bool same = field.size() == 4 && EqualsIgnoringCase(field.substr(2, 2), lo) &&
+                          EqualsIgnoringCase(field.substr(0, 2), hi);
         if (!same) {
             Fail("Error de verificación en el reg " + std::to_string(n + 1) + " de configuración.");
             return false;

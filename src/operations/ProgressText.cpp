@@ -1,21 +1,6 @@
 #include "operations/ProgressText.h"
 
 #include "common/HexText.h"
-#include "operations/Operation.h"
-
-std::string ActionText(Operation op) {
-    switch (op) {
-    case opRead:
-        return "Leyendo";
-    case opWrite:
-        return "Escribiendo";
-    case opVerify:
-        return "Verificando";
-    case opBlankCheck:
-        return "Comprobando Borrado";
-    }
-    return "";
-}
 
 ProgressText FormatProgress(const std::string& action, const std::string& memoryName,
                             int32_t address, int32_t progUsed, int32_t eepromUsed) {

@@ -10,7 +10,7 @@ constexpr int FrameClocks = 2;
 
 Pic16Target::Pic16Target(const DeviceRecord& device) : Pic16Target(MakePic16Profile(device)) {}
 
-Pic16Target::Pic16Target(const Pic16Profile& profile) : profile_(profile), clock_(violations_) {
+Pic16Target::Pic16Target(const Pic16Profile& profile) : profile_(profile) {
     program_.assign(profile_.programWords, WordMask());
     eeprom_.assign(profile_.eepromBytes, 0xFF);
     ids_.assign(IdWords, WordMask());
@@ -21,14 +21,7 @@ Pic16Target::Pic16Target(const Pic16Profile& profile) : profile_(profile), clock
 
 // Raising MCLR to VIHH resets the address counter; clock and data must be low then.
 void Pic16Target::EnterProgramMode(int64_t now, bool clock, bool data) {
-    if (inProgramMode_) {
-        LeaveProgramMode(now);
-    }
-    inProgramMode_ = true;
-    clock_.Start(now);
-    if (clock || data) {
-        violations_.Add(Rule::EntryLevels, now);
-    }
+    BeginProgramMode(now, clock, data);
     pc_ = 0;
     ResetLatches();
     lastLoad_ = Latch::None;
@@ -52,9 +45,7 @@ void Pic16Target::LeaveProgramMode(int64_t now) {
 }
 
 void Pic16Target::ClockRise(int64_t now, bool /*data*/) {
-    if (clock_.LastRise() < 0 && now - clock_.EntryTime() < profile_.timing.entryHoldNs) {
-        violations_.Add(Rule::EntryHold, now);
-    }
+    CheckEntryHold(now, profile_.timing.entryHoldNs);
     const Pic16Timing& t = profile_.timing;
     clock_.Rise(now, phase_ == Phase::Command ? t.clockLowNs : t.dataClockLowNs);
     if (bitCount_ == 0) {

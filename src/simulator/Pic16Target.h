@@ -1,6 +1,5 @@
 #pragma once
 #include "devices/DeviceRecord.h"
-#include "simulator/ClockChecker.h"
 #include "simulator/Pic16Profile.h"
 #include "simulator/Target.h"
 
@@ -104,7 +103,6 @@ private:
     void ResetLatches();
 
     Pic16Profile profile_;
-    ClockChecker clock_;
 
     std::vector<uint32_t> program_;
     std::vector<uint32_t> eeprom_;

@@ -13,7 +13,7 @@ constexpr int ProgrammingClock = 4; // the clock held high for the programming p
 Pic18Target::Pic18Target(const DeviceRecord& device) : Pic18Target(MakePic18Profile(device)) {}
 
 Pic18Target::Pic18Target(const Pic18Profile& profile)
-    : profile_(profile), clock_(violations_), buffer_(profile.bufferBytes) {
+    : profile_(profile), buffer_(profile.bufferBytes) {
     program_.assign(profile_.programBytes, 0xFF);
     eeprom_.assign(profile_.eepromBytes, 0xFF);
     ids_.assign(IdBytes, 0xFF);
@@ -23,14 +23,7 @@ Pic18Target::Pic18Target(const Pic18Profile& profile)
 
 // VPP on MCLR with PGC and PGD low; the chip starts from reset register values.
 void Pic18Target::EnterProgramMode(int64_t now, bool clock, bool data) {
-    if (inProgramMode_) {
-        LeaveProgramMode(now);
-    }
-    inProgramMode_ = true;
-    clock_.Start(now);
-    if (clock || data) {
-        violations_.Add(Rule::EntryLevels, now);
-    }
+    BeginProgramMode(now, clock, data);
     tblptr_ = 0;
     w_ = 0;
     tablat_ = 0;
@@ -62,9 +55,7 @@ void Pic18Target::LeaveProgramMode(int64_t now) {
 }
 
 void Pic18Target::ClockRise(int64_t now, bool /*data*/) {
-    if (clock_.LastRise() < 0 && now - clock_.EntryTime() < profile_.timing.entryHoldNs) {
-        violations_.Add(Rule::EntryHold, now);
-    }
+    CheckEntryHold(now, profile_.timing.entryHoldNs);
     clock_.Rise(now, profile_.timing.clockLowNs);
     if (phase_ == Phase::Command) {
         if (bitCount_ == 0) {

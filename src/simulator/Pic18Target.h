@@ -1,6 +1,5 @@
 #pragma once
 #include "devices/DeviceRecord.h"
-#include "simulator/ClockChecker.h"
 #include "simulator/Pic18Profile.h"
 #include "simulator/Pic18WriteBuffer.h"
 #include "simulator/Target.h"
@@ -104,7 +103,6 @@ private:
     bool MultiPanel() const;
 
     Pic18Profile profile_;
-    ClockChecker clock_;
 
     std::vector<uint8_t> program_;
     std::vector<uint8_t> eeprom_;

@@ -44,4 +44,21 @@ bool Target::NeverTakes(Space space, uint32_t index) const {
     return neverTakes_.count({space, index}) != 0;
 }
 
+void Target::BeginProgramMode(int64_t now, bool clock, bool data) {
+    if (inProgramMode_) {
+        LeaveProgramMode(now);
+    }
+    inProgramMode_ = true;
+    clock_.Start(now);
+    if (clock || data) {
+        violations_.Add(Rule::EntryLevels, now);
+    }
+}
+
+void Target::CheckEntryHold(int64_t now, int64_t holdNs) {
+    if (clock_.LastRise() < 0 && now - clock_.EntryTime() < holdNs) {
+        violations_.Add(Rule::EntryHold, now);
+    }
+}
+
 } // namespace Sim

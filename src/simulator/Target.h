@@ -1,4 +1,5 @@
 #pragma once
+#include "simulator/ClockChecker.h"
 #include "simulator/Violations.h"
 
 #include <cstdint>
@@ -66,10 +67,16 @@ public:
     void Report(Rule rule, int64_t now) { violations_.Add(rule, now); }
 
 protected:
+    // Programming voltage rose: leaves any mode under way, starts timing the clock and
+    // counts clock or data found high at that moment.
+    void BeginProgramMode(int64_t now, bool clock, bool data);
+    // The first clock after entry must come no sooner than holdNs.
+    void CheckEntryHold(int64_t now, int64_t holdNs);
     uint32_t ApplyStuck(Space space, uint32_t index, uint32_t value) const;
     bool NeverTakes(Space space, uint32_t index) const;
 
     Violations violations_;
+    ClockChecker clock_{violations_};
     bool inProgramMode_ = false;
     bool protectKnob_ = false;
     int pulsesToTake_ = 1;
