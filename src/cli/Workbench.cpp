@@ -4,7 +4,7 @@
 
 #include "cli/TerminalMessages.h"
 #include "common/SettingsStore.h"
-#include "devices/DeviceSelection.h"
+#include "workbench/DeviceSelection.h"
 #include "image/HexFiles.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 // Chip commands on simulated chips kept in files between runs.
 #include "cli/CliFixture.h"
 #include "common/SettingsStore.h"
-#include "devices/DeviceSelection.h"
+#include "workbench/DeviceSelection.h"
 #include "image/HexWriter.h"
 #include "simulator/ChipFile.h"
 #include "simulator/MakeTarget.h"

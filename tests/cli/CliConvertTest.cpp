@@ -1,7 +1,7 @@
 // convert: the window's loader and writer, reached from the command line.
 #include "cli/CliFixture.h"
 #include "common/SettingsStore.h"
-#include "devices/DeviceSelection.h"
+#include "workbench/DeviceSelection.h"
 #include "image/HexReader.h"
 #include "image/HexWriter.h"
 #include "support/ScriptedMessages.h"

@@ -3,7 +3,7 @@
 // virtual time, for end-to-end tests of every operation.
 #include "config/ConfigWord16.h"
 #include "config/ConfigWords18.h"
-#include "devices/DeviceSelection.h"
+#include "workbench/DeviceSelection.h"
 #include "image/MemoryImage.h"
 #include "operations/OperationEngine.h"
 #include "operations/RecordingHost.h"

@@ -1,5 +1,5 @@
 #include "devices/DeviceFile.h"
-#include "devices/DeviceSelection.h"
+#include "workbench/DeviceSelection.h"
 #include "devices/IniFile.h"
 #include "image/HexTestSupport.h"
 #include "image/HexWriter.h"

@@ -1,5 +1,5 @@
-#include "config/TPalConfForm.h"
-#include "config/TPalConfForm18.h"
+#include "ui/dialogs/TPalConfForm.h"
+#include "ui/dialogs/TPalConfForm18.h"
 
 #include <QApplication>
 #include <QCheckBox>

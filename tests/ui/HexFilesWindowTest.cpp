@@ -1,4 +1,4 @@
-#include "app/TLumbroForm.h"
+#include "ui/main/TLumbroForm.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
 #include "ui/FormBench.h"

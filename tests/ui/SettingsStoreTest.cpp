@@ -1,5 +1,5 @@
-#include "app/QtSettingsStore.h"
-#include "app/TLumbroForm.h"
+#include "ui/qt/QtSettingsStore.h"
+#include "ui/main/TLumbroForm.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
 

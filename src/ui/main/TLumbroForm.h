@@ -1,5 +1,5 @@
 #pragma once
-#include "app/AnchoredLayout.h"
+#include "ui/qt/AnchoredLayout.h"
 #include "common/Messages.h"
 #include "common/SettingsStore.h"
 #include "config/ConfigWord16.h"

@@ -1,4 +1,4 @@
-#include "config/TPalConfForm18.h"
+#include "ui/dialogs/TPalConfForm18.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "image/QtHexGridView.h"
+#include "ui/grid/QtHexGridView.h"
 
-#include "image/QtCellTableModel.h"
+#include "ui/grid/QtCellTableModel.h"
 
 #include <QAbstractButton>
 #include <QEvent>

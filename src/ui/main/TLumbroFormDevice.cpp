@@ -1,10 +1,10 @@
-#include "app/TLumbroForm.h"
+#include "ui/main/TLumbroForm.h"
 
-#include "config/TPalConfForm.h"
-#include "config/TPalConfForm18.h"
-#include "devices/DeviceSelection.h"
-#include "image/QtCellTableModel.h"
-#include "image/QtHexGridView.h"
+#include "ui/dialogs/TPalConfForm.h"
+#include "ui/dialogs/TPalConfForm18.h"
+#include "workbench/DeviceSelection.h"
+#include "ui/grid/QtCellTableModel.h"
+#include "ui/grid/QtHexGridView.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
-#include "app/MainOperationHost.h"
+#include "ui/main/MainOperationHost.h"
 
-#include "app/TLumbroForm.h"
-#include "operations/TProcesaForm.h"
+#include "ui/main/TLumbroForm.h"
+#include "ui/dialogs/TProcesaForm.h"
 
 #include <QCoreApplication>
 

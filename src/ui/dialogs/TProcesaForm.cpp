@@ -1,4 +1,4 @@
-#include "operations/TProcesaForm.h"
+#include "ui/dialogs/TProcesaForm.h"
 
 #include <QLabel>
 #include <QProgressBar>

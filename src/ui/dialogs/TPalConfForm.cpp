@@ -1,4 +1,4 @@
-#include "config/TPalConfForm.h"
+#include "ui/dialogs/TPalConfForm.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
-#include "app/TLumbroForm.h"
+#include "ui/main/TLumbroForm.h"
 
-#include "config/TPalConfForm.h"
-#include "config/TPalConfForm18.h"
+#include "ui/dialogs/TPalConfForm.h"
+#include "ui/dialogs/TPalConfForm18.h"
 #include "image/HexFiles.h"
 #include "image/RecentFiles.h"
 

@@ -1,4 +1,4 @@
-#include "image/QtCellTableModel.h"
+#include "ui/grid/QtCellTableModel.h"
 
 QtCellTableModel::QtCellTableModel(const CellTable& table, EditHandler onEdit, QObject* parent)
     : QAbstractTableModel(parent), table_(table), onEdit_(std::move(onEdit)) {}

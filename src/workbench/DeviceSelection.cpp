@@ -1,4 +1,4 @@
-#include "devices/DeviceSelection.h"
+#include "workbench/DeviceSelection.h"
 
 #include "common/HexText.h"
 #include "devices/DeviceFile.h"

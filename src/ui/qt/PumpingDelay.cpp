@@ -1,4 +1,4 @@
-#include "app/PumpingDelay.h"
+#include "ui/qt/PumpingDelay.h"
 
 #include <QCoreApplication>
 #include <chrono>

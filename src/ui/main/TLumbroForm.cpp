@@ -1,13 +1,13 @@
-#include "app/TLumbroForm.h"
+#include "ui/main/TLumbroForm.h"
 
-#include "app/MainOperationHost.h"
-#include "app/TAboutForm.h"
-#include "config/TPalConfForm.h"
-#include "config/TPalConfForm18.h"
-#include "image/QtCellTableModel.h"
-#include "image/QtHexGridView.h"
+#include "ui/main/MainOperationHost.h"
+#include "ui/dialogs/TAboutForm.h"
+#include "ui/dialogs/TPalConfForm.h"
+#include "ui/dialogs/TPalConfForm18.h"
+#include "ui/grid/QtCellTableModel.h"
+#include "ui/grid/QtHexGridView.h"
 #include "operations/OperationEngine.h"
-#include "operations/TProcesaForm.h"
+#include "ui/dialogs/TProcesaForm.h"
 #include "programmer/Programmer.h"
 
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "app/TAboutForm.h"
+#include "ui/dialogs/TAboutForm.h"
 
 #include <QFont>
 #include <QLabel>

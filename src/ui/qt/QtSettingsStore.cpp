@@ -1,4 +1,4 @@
-#include "app/QtSettingsStore.h"
+#include "ui/qt/QtSettingsStore.h"
 
 #include <QSettings>
 

@@ -1,4 +1,4 @@
-#include "app/QtMessages.h"
+#include "ui/qt/QtMessages.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "app/AnchoredLayout.h"
+#include "ui/qt/AnchoredLayout.h"
 
 void AnchoredLayout::Place(QWidget* widget, QRect rect, int anchors) {
     widget->setGeometry(rect);

@@ -1,4 +1,4 @@
-#include "devices/DeviceSelection.h"
+#include "workbench/DeviceSelection.h"
 
 #include "support/TempDir.h"
 

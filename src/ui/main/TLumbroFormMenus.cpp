@@ -1,4 +1,4 @@
-#include "app/TLumbroForm.h"
+#include "ui/main/TLumbroForm.h"
 
 #include "devices/DeviceFile.h"
 #include "devices/IniFile.h"

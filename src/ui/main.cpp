@@ -1,6 +1,6 @@
-#include "app/QtMessages.h"
-#include "app/QtSettingsStore.h"
-#include "app/TLumbroForm.h"
+#include "ui/qt/QtMessages.h"
+#include "ui/qt/QtSettingsStore.h"
+#include "ui/main/TLumbroForm.h"
 
 #include <QApplication>
 #include <QFont>
