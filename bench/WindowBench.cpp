@@ -3,10 +3,10 @@
 // a write with real timing.
 #include "BenchSupport.h"
 
-#include "app/TLumbroForm.h"
-#include "devices/DeviceSelection.h"
-#include "image/QtCellTableModel.h"
-#include "image/QtHexGridView.h"
+#include "ui/main/TLumbroForm.h"
+#include "workbench/DeviceSelection.h"
+#include "ui/grid/QtCellTableModel.h"
+#include "ui/grid/QtHexGridView.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -10,7 +10,7 @@
 #include "config/ConfigWord16.h"
 #include "config/ConfigWords18.h"
 #include "devices/DeviceFile.h"
-#include "devices/DeviceSelection.h"
+#include "workbench/DeviceSelection.h"
 #include "devices/IniFile.h"
 #include "image/HexReader.h"
 #include "image/HexWriter.h"
