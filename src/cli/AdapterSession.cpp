@@ -9,7 +9,7 @@
 
 #include <filesystem>
 
-bool AdapterSession::OpenSimulator(const std::string& chipPath) {
+bool AdapterSession::OpenSimulator(const std::string& chipPath, bool emptySocket) {
     std::unique_ptr<Sim::Target> chip = Sim::MakeTarget(device_);
     if (!chip) {
         messages_.Note("no hay chip simulado para " + device_.DeviceName);
@@ -25,6 +25,7 @@ bool AdapterSession::OpenSimulator(const std::string& chipPath) {
     }
     chipPath_ = chipPath;
     simulatedPort_ = std::make_unique<Sim::SimulatedPort>(virtualDelay_, std::move(chip));
+    simulatedPort_->SetChipPresent(!emptySocket);
     programmer_ = std::make_unique<Programmer>(*simulatedPort_, virtualDelay_, device_, messages_);
     return true;
 }

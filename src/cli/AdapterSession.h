@@ -22,8 +22,9 @@ public:
     AdapterSession(const AdapterSession&) = delete;
     AdapterSession& operator=(const AdapterSession&) = delete;
 
-    // chipPath may be empty: the chip then lives only for this run.
-    bool OpenSimulator(const std::string& chipPath);
+    // chipPath may be empty: the chip then lives only for this run. emptySocket leaves
+    // the socket empty: the data line floats and nothing answers.
+    bool OpenSimulator(const std::string& chipPath, bool emptySocket = false);
     // False, with the window's message, when the port cannot be reached at all: the
     // operations would otherwise read a floating port and report its ones as the chip.
     bool OpenParallelPort(uint16_t portBase);

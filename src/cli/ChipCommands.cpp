@@ -7,7 +7,11 @@
 #include "devices/DeviceFile.h"
 #include "operations/OperationEngine.h"
 
+#include "common/HexText.h"
+
 #include <array>
+#include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -29,7 +33,7 @@ constexpr std::array<ChipCommand, 6> kChipCommands = {{
 // Runs the command on the chip; true when everything it ran completed.
 bool RunOnChip(const ChipCommand& command, const CliOptions& o, Programmer& programmer,
                Workbench& bench, TerminalMessages& messages, ProgressLine& progress) {
-    TerminalHost host(progress, messages, bench.image, o.scope);
+    TerminalHost host(progress, messages, bench.image, o.scope, o.force);
     OperationEngine engine(programmer, bench.device, bench.image, bench.config16, bench.config18,
                            host);
     const int shown = messages.Shown();
@@ -67,10 +71,73 @@ bool PrepareImage(const CliOptions& o, Workbench& bench, TerminalMessages& messa
     return true;
 }
 
+// Reads the chip's device ID and names the devices of the device file that have it.
+bool Detect(const CliOptions& o, const DeviceList& list, Programmer& programmer, Workbench& bench,
+            TerminalMessages& messages, ProgressLine& progress) {
+    TerminalHost host(progress, messages, bench.image, o.scope, o.force);
+    OperationEngine engine(programmer, bench.device, bench.image, bench.config16, bench.config18,
+                           host);
+    const int32_t id = engine.ReadDeviceId();
+    std::printf("ID=%s\n", Hex(id, 4).c_str());
+    const int32_t allOnes = bench.device.Family == 18 ? 0xFFFF : 0x3FFF;
+    if (id == 0 || id == allOnes) {
+        messages.ShowError("No responde ningún PIC (ID leído: " + Hex(id, 4) +
+                           "). Compruebe que el programador está conectado y alimentado y "
+                           "que el PIC está bien colocado en el zócalo.");
+        return false;
+    }
+    const IniFile ini = IniFile::Load(bench.iniPath);
+    bool found = false;
+    for (const DeviceEntry& entry : list.devices) {
+        const int32_t family = FamilyOf(entry.name);
+        const DeviceRecord r = ReadDeviceSection(ini, entry.name).record;
+        const int32_t mask = r.DeviceIdMask != 0 ? r.DeviceIdMask
+                             : family == 18      ? DeviceDefaults::DeviceIdMask18
+                                                 : DeviceDefaults::DeviceIdMask16;
+        if (family == bench.device.Family && r.DeviceId >= 0 && (id & mask) == r.DeviceId) {
+            std::printf("%s (revisión %d)\n", entry.name.c_str(), id & ~mask & 0x1F);
+            found = true;
+        }
+    }
+    if (!found) {
+        messages.Note("ningún dispositivo del fichero tiene el ID " + Hex(id, 4));
+    }
+    return found;
+}
+
+// Opens the adapter of the command line or the device file, runs `run` on it and keeps
+// the simulated chip. Like the window, anything but "simulator" means the real port.
+int RunOnAdapter(const CliOptions& o, const DeviceList& list, Workbench& bench,
+                 TerminalMessages& messages, const std::function<bool(Programmer&)>& run) {
+    const bool simulator = (o.adapter.empty() ? list.adapter : o.adapter) == "simulator";
+    if ((!o.chipPath.empty() || o.emptySocket) && !simulator) {
+        messages.Note("--chip y --empty-socket necesitan el adaptador simulator");
+        return ExitStatus::Usage;
+    }
+    AdapterSession adapter(bench.device, messages);
+    if (!(simulator ? adapter.OpenSimulator(o.chipPath, o.emptySocket)
+                    : adapter.OpenParallelPort(list.portBase))) {
+        return ExitStatus::Failed;
+    }
+    bool ok = run(adapter.Get());
+    // The chip keeps whatever the command did to it, a half-finished write included.
+    ok = adapter.SaveChip() && ok;
+    return ok ? ExitStatus::Ok : ExitStatus::Failed;
+}
+
 } // namespace
 
 int RunChipCommand(const CliOptions& o, const DeviceList& list, Workbench& bench,
                    TerminalMessages& messages, ProgressLine& progress) {
+    if (o.command == "detect") {
+        return RunOnAdapter(o, list, bench, messages, [&](Programmer& programmer) {
+            return Detect(o, list, programmer, bench, messages, progress);
+        });
+    }
+    if (bench.device.Family == 18 && (o.scope.eeprom || o.scope.ident)) {
+        messages.Note("-e y -i no están disponibles para la familia 18");
+        return ExitStatus::Usage;
+    }
     const ChipCommand* command = nullptr;
     for (const ChipCommand& c : kChipCommands) {
         if (o.command == c.name) {
@@ -81,25 +148,14 @@ int RunChipCommand(const CliOptions& o, const DeviceList& list, Workbench& bench
         messages.Note("orden desconocida '" + o.command + "'");
         return ExitStatus::Usage;
     }
-    // Like the window, anything but "simulator" in the device file means the real port.
-    const bool simulator = (o.adapter.empty() ? list.adapter : o.adapter) == "simulator";
-    if (!o.chipPath.empty() && !simulator) {
-        messages.Note("--chip necesita el adaptador simulator");
-        return ExitStatus::Usage;
-    }
     if (!PrepareImage(o, bench, messages)) {
         return ExitStatus::Failed;
     }
-    AdapterSession adapter(bench.device, messages);
-    if (!(simulator ? adapter.OpenSimulator(o.chipPath)
-                    : adapter.OpenParallelPort(list.portBase))) {
+    const int status = RunOnAdapter(o, list, bench, messages, [&](Programmer& programmer) {
+        return RunOnChip(*command, o, programmer, bench, messages, progress);
+    });
+    if (status == ExitStatus::Ok && o.command == "read" && !SaveHex(bench, o.files[0], messages)) {
         return ExitStatus::Failed;
     }
-    bool ok = RunOnChip(*command, o, adapter.Get(), bench, messages, progress);
-    // The chip keeps whatever the command did to it, a half-finished write included.
-    ok = adapter.SaveChip() && ok;
-    if (ok && o.command == "read") {
-        ok = SaveHex(bench, o.files[0], messages);
-    }
-    return ok ? ExitStatus::Ok : ExitStatus::Failed;
+    return status;
 }

@@ -13,9 +13,10 @@ struct CommandShape {
     std::string_view fileNames; // for the "missing file" message
 };
 
-constexpr std::array<CommandShape, 9> kCommands = {{
+constexpr std::array<CommandShape, 10> kCommands = {{
     {"devices", 0, ""},
     {"info", 0, ""},
+    {"detect", 0, ""},
     {"convert", 2, "IN OUT"},
     {"read", 1, "OUT"},
     {"write", 1, "IN"},
@@ -93,7 +94,9 @@ bool Parser::NextWord(const std::string& option, std::string& value) {
 bool Parser::Long(const std::string& word) {
     const size_t eq = word.find('=');
     const std::string name = word.substr(0, eq);
-    static const std::array<std::pair<std::string_view, char>, 13> kLong = {{
+    static const std::array<std::pair<std::string_view, char>, 15> kLong = {{
+        {"--force", 'F'},
+        {"--empty-socket", 'E'},
         {"--device", 'd'},
         {"--ini", 'I'},
         {"--adapter", 'A'},
@@ -181,6 +184,12 @@ bool Parser::Flag(char c) {
     case 'G':
         o.ignore = true;
         return true;
+    case 'F':
+        o.force = true;
+        return true;
+    case 'E':
+        o.emptySocket = true;
+        return true;
     case 'q':
         o.quiet = true;
         return true;
@@ -262,13 +271,17 @@ std::string UsageText() {
   -p, --program  -e, --eeprom  -c, --config  -i, --id
                         alcance (por defecto: solo la memoria de programa)
       --ident HEX       identificador en lugar del que trae el fichero
+      --empty-socket    con el simulador: zócalo vacío (ningún chip responde)
   -y, --yes             responde Sí a las confirmaciones de borrado (sin ella, se niegan)
+      --force           sigue aunque el ID del chip no sea el del dispositivo elegido
       --ignore          responde Ignorar a los avisos del lector HEX (por defecto: Abortar)
   -q, --quiet           sin línea de progreso
   -h, --help            este texto
 Órdenes:
   devices               nombres de los dispositivos, uno por línea, en el orden del fichero
   info                  ficha del dispositivo elegido, una línea Clave=valor
+  detect                lee el ID del chip (con el protocolo de la familia del dispositivo
+                        elegido) y nombra los dispositivos del fichero que lo tienen
   convert IN OUT        carga IN y lo guarda como OUT (familia 16)
   read OUT              lee el chip y lo guarda como OUT (familia 16)
   write IN              carga IN y lo escribe en el chip

@@ -17,6 +17,8 @@ struct CliOptions {
     Scope scope; // program memory only unless a scope option is given
     std::optional<int32_t> ident;
     bool yes = false;
+    bool force = false;       // go on with a chip whose device ID is another device's
+    bool emptySocket = false; // simulator: no chip in the socket
     bool ignore = false;
     bool quiet = false;
     bool help = false;

@@ -5,6 +5,7 @@
 #include "common/HexText.h"
 
 #include <cstdio>
+#include <string>
 
 int RunInfo(const Workbench& bench) {
     const DeviceRecord& d = bench.device;
@@ -19,6 +20,17 @@ int RunInfo(const Workbench& bench) {
     std::printf("EEPromStart=0x%s\n", Hex(d.EEPromStart, 4).c_str());
     std::printf("Programming=%s\n", d.Programming.c_str());
     std::printf("WBufSize=%d\n", d.WBufSize);
+    if (d.DeviceId >= 0) {
+        std::printf("DeviceID=0x%s\n", Hex(d.DeviceId, 4).c_str());
+        std::printf("DeviceIDMask=0x%s\n", Hex(d.DeviceIdMask, 4).c_str());
+    }
+    if (!d.ConfigMasks.empty()) {
+        std::string masks;
+        for (uint32_t m : d.ConfigMasks) {
+            masks += (masks.empty() ? "$" : " $") + Hex(m, 4);
+        }
+        std::printf("PalConfMask=%s\n", masks.c_str());
+    }
     return ExitStatus::Ok;
 }
 

@@ -18,8 +18,8 @@ extern "C" void OnInterrupt(int) {
 } // namespace
 
 TerminalHost::TerminalHost(ProgressLine& progress, TerminalMessages& messages,
-                           const MemoryImage& image, Scope scope)
-    : progress_(progress), messages_(messages), image_(image), scope_(scope) {
+                           const MemoryImage& image, Scope scope, bool force)
+    : progress_(progress), messages_(messages), image_(image), scope_(scope), force_(force) {
     gCancel = 0;
     struct sigaction action {};
     action.sa_handler = OnInterrupt;
@@ -61,3 +61,15 @@ bool TerminalHost::CancelRequested() const {
 // verify follows, or the blank check before a one-time-programmable write, must not go on
 // after it.
 void TerminalHost::ClearCancel() {}
+
+bool TerminalHost::AskGoOnWithOtherChip(const std::string& question) {
+    // Counted as a failure when refused: the command did not do what it was asked.
+    if (force_) {
+        messages_.ShowInfo(question);
+        messages_.Note("respuesta: Sí (--force)");
+        return true;
+    }
+    messages_.ShowError(question);
+    messages_.Note("respuesta: No (--force responde Sí)");
+    return false;
+}

@@ -10,7 +10,7 @@
 class TerminalHost : public OperationHost {
 public:
     TerminalHost(ProgressLine& progress, TerminalMessages& messages, const MemoryImage& image,
-                 Scope scope);
+                 Scope scope, bool force);
     // Gives Ctrl-C back its default effect.
     ~TerminalHost() override;
     TerminalHost(const TerminalHost&) = delete;
@@ -28,10 +28,13 @@ public:
     void RefreshStatus() override {}
     void ImageChanged() override {}
     Scope ReadScope() const override { return scope_; }
+    // Another device's chip: only --force goes on.
+    bool AskGoOnWithOtherChip(const std::string& question) override;
 
 private:
     ProgressLine& progress_;
     TerminalMessages& messages_;
     const MemoryImage& image_;
     Scope scope_;
+    bool force_;
 };

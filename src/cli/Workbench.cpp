@@ -4,8 +4,8 @@
 
 #include "cli/TerminalMessages.h"
 #include "common/SettingsStore.h"
-#include "workbench/DeviceSelection.h"
 #include "image/HexFiles.h"
+#include "workbench/DeviceSelection.h"
 
 #include <algorithm>
 #include <cctype>
@@ -38,6 +38,7 @@ bool SelectInto(Workbench& bench, const std::string& name, const std::string& in
         messages.ShowError(result.error);
         return false;
     }
+    bench.iniPath = iniPath;
     bench.image.ProgUsed = 0;
     bench.image.EEPromUsed = 0;
     bench.image.SetIdent(kBlankIdent);

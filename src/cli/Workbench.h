@@ -16,6 +16,7 @@ struct Workbench {
     MemoryImage image;
     ConfigWord16 config16;
     ConfigWords18 config18;
+    std::string iniPath; // the device file the device was selected from
 };
 
 // The device entry whose name matches `name` without regard to case (section names of the

@@ -2,12 +2,38 @@
 
 #include "devices/IntConv.h"
 
+#include <algorithm>
+#include <climits>
+
 namespace {
 
 int32_t ReadBounded(const IniFile& ini, const std::string& section, const std::string& key,
                     int32_t defaultValue, int32_t low, int32_t high) {
     int32_t v = ini.ReadInteger(section, key, defaultValue);
     return (v < low || v > high) ? defaultValue : v;
+}
+
+// A list of integers separated by blanks; empty when any of them does not convert or
+// is negative, so that a broken key compares every bit instead of the wrong ones.
+std::vector<uint32_t> ReadIntegerList(const IniFile& ini, const std::string& section,
+                                      const std::string& key) {
+    std::vector<uint32_t> values;
+    const std::string text = ini.ReadString(section, key, "");
+    size_t pos = 0;
+    while (pos < text.size()) {
+        const size_t start = text.find_first_not_of(" \t", pos);
+        if (start == std::string::npos) {
+            break;
+        }
+        const size_t end = std::min(text.find_first_of(" \t", start), text.size());
+        const int32_t v = DeviceFileInt(text.substr(start, end - start), -1);
+        if (v < 0) {
+            return {};
+        }
+        values.push_back(static_cast<uint32_t>(v));
+        pos = end;
+    }
+    return values;
 }
 
 } // namespace
@@ -30,7 +56,8 @@ DeviceSection ReadDeviceSection(const IniFile& ini, const std::string& name) {
     DeviceSection s;
     DeviceRecord& r = s.record;
     r.ProgMem = ReadBounded(ini, name, "ProgMem", ProgMem, 0, MaxMemory);
-    r.EEProm = ReadBounded(ini, name, "EEProm", EEProm, 0, MaxMemory);
+    // A size of 0 or less means the device has no EEPROM.
+    r.EEProm = std::max(0, ReadBounded(ini, name, "EEProm", EEProm, INT32_MIN, MaxMemory));
     r.ProgBits = ReadBounded(ini, name, "ProgBits", ProgBits, 1, 16);
     r.RAM = ini.ReadInteger(name, "RAM", RAM);
     r.ConfigStart = ini.ReadInteger(name, "ConfigStart", ConfigStart);
@@ -39,6 +66,9 @@ DeviceSection ReadDeviceSection(const IniFile& ini, const std::string& name) {
     s.palConfDef18 = ini.ReadString(name, "PalConfDef", PalConfDef18);
     s.palConf = ini.ReadString(name, "PalConf", PalConf);
     r.Programming = ini.ReadString(name, "Programming", Programming);
+    r.DeviceId = ReadBounded(ini, name, "DeviceID", -1, 0, 0xFFFF);
+    r.DeviceIdMask = ReadBounded(ini, name, "DeviceIDMask", 0, 1, 0xFFFF);
+    r.ConfigMasks = ReadIntegerList(ini, name, "PalConfMask");
     return s;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The selected device. All zero or empty until the first selection; written only by
 // device selection and read by everything else.
@@ -15,6 +16,14 @@ struct DeviceRecord {
     int32_t EEPromStart = 0; // family 16: HEX word address of EEPROM byte 0
     std::string Programming; // algorithm name, compared whole and case-sensitively
     int32_t WBufSize = 0;    // family 18 write buffer length, 8 after every selection
+    // The chip's device ID with its revision bits zero, and the bits that identify the
+    // part; DeviceId < 0 when the device file gives none ("DeviceID", "DeviceIDMask").
+    int32_t DeviceId = -1;
+    int32_t DeviceIdMask = 0;
+    // Implemented bits of each configuration word ("PalConfMask"): family 16 one word per
+    // configuration word, family 18 seven words with CONFIGnH in the high byte. Empty:
+    // every bit is compared.
+    std::vector<uint32_t> ConfigMasks;
 };
 
 // Key defaults of a device section.
@@ -32,6 +41,10 @@ inline constexpr const char* Programming = "Flash";
 inline constexpr const char* Similares = "-";
 inline constexpr int32_t Port = 888;
 inline constexpr int32_t WBufSize = 8;
+// The bits of the device ID word that name the part, when the device file gives an ID
+// without a mask: revision in bits 4-0.
+inline constexpr int32_t DeviceIdMask16 = 0x3FE0;
+inline constexpr int32_t DeviceIdMask18 = 0xFFE0;
 // The largest address space of either family (PIC18: 21-bit table pointer). Larger
 // sizes are not real devices and would only exhaust memory.
 inline constexpr int32_t MaxMemory = 2097152;

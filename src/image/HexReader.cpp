@@ -146,7 +146,8 @@ Loader::ItemResult Loader::Item(std::string_view line, uint32_t a, int i) {
     if (d.ProgMem > 0 && a < static_cast<uint32_t>(d.ProgMem)) {
         if (complete) {
             image.HexEditG.SetAt(static_cast<int32_t>(a), family16_ ? *high + *low : *low);
-            image.ProgUsed = static_cast<int32_t>(a) + 1;
+            // Records come in any order: the used size reaches the highest word stored.
+            image.ProgUsed = std::max(image.ProgUsed, static_cast<int32_t>(a) + 1);
         }
         return ItemResult::Stored;
     }
@@ -165,7 +166,7 @@ Loader::ItemResult Loader::Item(std::string_view line, uint32_t a, int i) {
         a - eeStart < static_cast<uint32_t>(d.EEProm)) {
         if (low) {
             image.DatosEditG.SetAt(static_cast<int32_t>(a - eeStart), *low);
-            image.EEPromUsed = static_cast<int32_t>(a - eeStart) + 1;
+            image.EEPromUsed = std::max(image.EEPromUsed, static_cast<int32_t>(a - eeStart) + 1);
         }
         return ItemResult::Stored;
     }

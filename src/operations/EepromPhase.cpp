@@ -3,11 +3,15 @@
 
 namespace {
 constexpr uint32_t kEepromWriteMs = 10;
+// DS39589B: a data-memory Begin Erase/Programming cycle is internally timed, at most 8 ms.
+constexpr uint32_t kFlash2EepromWriteMs = 8;
 constexpr int32_t kErasedByte = 0xFF;
 } // namespace
 
 OperationEngine::PhaseEnd OperationEngine::EepromPhase(Operation op) {
-    if (!host_.ReadScope().eeprom || !Kind("Flash")) {
+    // Every family 16 part with data EEPROM has it read and written through the
+    // data-memory commands; EPROM parts and family 18 parts have none here.
+    if (!Selected().eeprom || device_.Family != 16 || device_.EEProm <= 0 || Kind("OTP")) {
         return PhaseEnd::Done;
     }
     p_.EnterProgMode();
@@ -29,7 +33,7 @@ OperationEngine::PhaseEnd OperationEngine::EepromPhase(Operation op) {
             if (op == opWrite) {
                 Cmd16(Cmd16::LoadDataData, static_cast<uint32_t>(v));
                 Cmd16(Cmd16::BeginEraseProgram);
-                SleepMs(kEepromWriteMs);
+                SleepMs(Kind("Flash2") ? kFlash2EepromWriteMs : kEepromWriteMs);
             }
         }
         const int32_t d = Cmd16(Cmd16::ReadDataData) % 256;

@@ -1,5 +1,4 @@
 #include "common/HexText.h"
-#include "common/Text.h"
 #include "operations/OperationEngine.h"
 
 namespace {
@@ -12,7 +11,7 @@ constexpr uint32_t kFlash2WriteMs = 10;
 } // namespace
 
 OperationEngine::PhaseEnd OperationEngine::IdConfigPhase(Operation op) {
-    const Scope s = host_.ReadScope();
+    const Scope s = Selected();
     if (device_.Family == 18) {
         return s.config ? ConfigPhase18(op) : PhaseEnd::Done;
     }
@@ -87,10 +86,10 @@ OperationEngine::PhaseEnd OperationEngine::ConfigPhase16(Operation op) {
         config16_.SetConfigWord(d);
         host_.ImageChanged();
     } else if (op == opBlankCheck) {
-        if (d != BlankWord()) {
+        if (!ConfigMatches(0, d, BlankWord())) {
             return Fail("Error de borrado de la palabra de configuración");
         }
-    } else if (d != cw) {
+    } else if (!ConfigMatches(0, d, cw)) {
         return Fail("Error al verificar palabra de configuración.");
     }
     return PhaseEnd::Done;
@@ -152,11 +151,13 @@ bool OperationEngine::CheckConfig18() {
     PointTableAtConfig();
     for (size_t n = 0; n < config18_.EditConf.size(); ++n) {
         const std::string& field = config18_.EditConf[n];
-        const std::string lo = Hex(Cmd18(Cmd18::TableReadPostInc), 2);
-        const std::string hi = Hex(Cmd18(Cmd18::TableReadPostInc), 2);
-        // Field texts loaded from a file keep their case; "ff" and "FF" are one byte.
-        const bool same = field.size() == 4 && EqualsIgnoringCase(field.substr(2, 2), lo) &&
-                          EqualsIgnoringCase(field.substr(0, 2), hi);
+        const int32_t lo = Cmd18(Cmd18::TableReadPostInc);
+        const int32_t hi = Cmd18(Cmd18::TableReadPostInc);
+        // A field is one word of four digits, CONFIGnH first; a text of any other length
+        // or with other characters is no word the chip could hold.
+        int64_t expected = 0;
+        const bool same = field.size() == 4 && ParseHex(field, expected) &&
+                          ConfigMatches(n, hi << 8 | lo, expected);
         if (!same) {
             Fail("Error de verificación en el reg " + std::to_string(n + 1) + " de configuración.");
             return false;

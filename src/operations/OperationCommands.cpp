@@ -1,3 +1,4 @@
+#include "common/HexText.h"
 #include "operations/OperationEngine.h"
 
 namespace {
@@ -8,33 +9,40 @@ constexpr int kStepsToConfigWord = 7;
 constexpr int kChipErase2xx0High = 0x0F;
 constexpr int kChipErase2xx0Low = 0x87;
 constexpr int kChipEraseXx2xx8Low = 0x80;
+constexpr int32_t kProgressEvery = 64;
 const char* const kOnlyFlash = "Esta función solo funciona con dispositivos FLASH";
 } // namespace
 
 void OperationEngine::Finish() {
+    programVerified_ = false;
+    programVerifyFailed_ = false;
     host_.HideProgressWindow();
     host_.SetMainEnabled(true);
 }
 
 bool OperationEngine::BotonLeerClick() {
-    const bool ok = RunOperation(opRead);
+    const bool ok = CheckChip() && RunOperation(opRead);
     Finish();
     return ok;
 }
 
 bool OperationEngine::BotonVerificarClick() {
-    const bool ok = RunOperation(opVerify);
+    const bool ok = CheckChip() && RunOperation(opVerify);
     Finish();
     return ok;
 }
 
 bool OperationEngine::BotonBlkChkClick() {
-    const bool ok = RunOperation(opBlankCheck);
+    const bool ok = CheckChip() && RunOperation(opBlankCheck);
     Finish();
     return ok;
 }
 
 bool OperationEngine::BotonEscribirClick() {
+    if (!CheckChip()) {
+        Finish();
+        return false;
+    }
     bool ok = false;
     if (Kind("OTP")) {
         // A one-time-programmable part is written only where it is still blank.
@@ -42,19 +50,50 @@ bool OperationEngine::BotonEscribirClick() {
     } else {
         ok = RunOperation(opWrite);
     }
-    if (Kind("Flash1")) {
-        // These parts are not read back while writing: the verify always follows.
+    if (Kind("Flash1") && !programVerifyFailed_) {
+        // These parts are not read back while writing: a verify follows, of program
+        // memory too when the write did not get as far as verifying it.
         ok = RunOperation(opVerify) && ok;
     }
     Finish();
     return ok;
 }
 
+bool OperationEngine::ProgramIsBlank() {
+    host_.ShowProgressWindow();
+    action_ = ActionText(opBlankCheck);
+    p_.EnterProgMode();
+    if (device_.Family == 18) {
+        p_.LoadTablePointer(0);
+    }
+    bool blank = true;
+    for (int32_t a = 0; a < device_.ProgMem && blank; ++a) {
+        if (a % kProgressEvery == 0) {
+            Progress("Programa", a);
+        }
+        const bool f18 = device_.Family == 18;
+        const int32_t d = f18 ? Cmd18(Cmd18::TableReadPostInc) : Cmd16(Cmd16::ReadDataProgram);
+        if (d != BlankWord()) {
+            Fail("Error de borrado en " + Hex(a, 4));
+            blank = false;
+        } else if (!f18) {
+            Cmd16(Cmd16::IncrementAddress);
+        }
+    }
+    p_.ExitProgMode();
+    Finish();
+    return blank;
+}
+
 bool OperationEngine::BorrarPrograma1Click() {
     if (!host_.Msg().AskYesNo("Se borrará todo el contenido del programa. ¿Desea continuar?")) {
         return false;
     }
-    if (!EraseAreas(true, false, false, false)) {
+    if (!CheckChip() || !EraseAreas(true, false, false, false)) {
+        return false;
+    }
+    // A protected chip ignores the erase: only a blank read-back shows it worked.
+    if (!ProgramIsBlank()) {
         return false;
     }
     host_.Msg().ShowInfo("Programa borrado.");
@@ -74,7 +113,13 @@ bool OperationEngine::BotonDesprotegeClick() {
     if (!known) {
         return false;
     }
+    if (!CheckChip()) {
+        return false;
+    }
     Unprotect();
+    if (!ProgramIsBlank()) {
+        return false;
+    }
     host_.Msg().ShowInfo("PIC desprotegido y borrado completamente.");
     return true;
 }

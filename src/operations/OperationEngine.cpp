@@ -34,6 +34,19 @@ int64_t OperationEngine::BlankWord() const {
     return device_.Family == 18 ? 0xFF : (int64_t{1} << device_.ProgBits) - 1;
 }
 
+Scope OperationEngine::Selected() const {
+    Scope s = host_.ReadScope();
+    s.program = s.program && !programVerified_;
+    return s;
+}
+
+bool OperationEngine::ConfigMatches(size_t word, int64_t read, int64_t expected) const {
+    // Unimplemented configuration bits read as the part fixes them, not as written, and
+    // compilers fill them differently: only the implemented bits are compared.
+    const int64_t mask = word < device_.ConfigMasks.size() ? device_.ConfigMasks[word] : -1;
+    return (read & mask) == (expected & mask);
+}
+
 void OperationEngine::Progress(const std::string& memoryName, int32_t address) {
     host_.ShowProgress(action_, memoryName, address);
 }
@@ -51,6 +64,20 @@ OperationEngine::PhaseEnd OperationEngine::Cancelled() {
     return PhaseEnd::Cancelled;
 }
 
+OperationEngine::PhaseEnd OperationEngine::VerifyFlash1Program() {
+    // These parts are not read back while writing, and once the configuration word
+    // protects the code, program memory reads as zeros: verify it now, before the ID and
+    // configuration phase, from address 0 again.
+    p_.ExitProgMode();
+    p_.EnterProgMode();
+    action_ = ActionText(opVerify);
+    const PhaseEnd end = ProgramPhase(opVerify);
+    action_ = ActionText(opWrite);
+    programVerified_ = end == PhaseEnd::Done;
+    programVerifyFailed_ = end == PhaseEnd::Failed;
+    return end;
+}
+
 bool OperationEngine::RunOperation(Operation op) {
     host_.ClearCancel();
     host_.ShowProgressWindow();
@@ -58,11 +85,14 @@ bool OperationEngine::RunOperation(Operation op) {
     action_ = ActionText(op);
     p_.EnterProgMode();
     if (op == opWrite && !Kind("OTP")) {
-        Scope s = host_.ReadScope();
+        Scope s = Selected();
         EraseAreas(s.program, s.eeprom, s.ident, s.config);
     }
 
     PhaseEnd end = ProgramPhase(op);
+    if (end == PhaseEnd::Done && op == opWrite && Kind("Flash1") && Selected().program) {
+        end = VerifyFlash1Program();
+    }
     if (end == PhaseEnd::Done) {
         p_.ExitProgMode();
         SleepMs(kPhaseSettleMs);

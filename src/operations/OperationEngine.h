@@ -8,6 +8,7 @@
 #include "programmer/Programmer.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // Reads, writes, verifies and blank-checks a device against the memory image, and erases
@@ -35,12 +36,30 @@ public:
     bool BotonDesprotegeClick();
     bool BorrarPrograma1Click();
 
+    // The device ID word the last command read before it started (family 16: 2006h;
+    // family 18: DEVID2 << 8 | DEVID1); none before the first or for EPROM parts.
+    std::optional<int32_t> LastDeviceId() const { return lastDeviceId_; }
+    // Reads the chip's device ID in and out of programming mode.
+    int32_t ReadDeviceId();
+
 private:
     enum class PhaseEnd { Done, Failed, Cancelled };
     // A family 18 erase step whose control byte at 3C0005h is left alone.
     static constexpr int kNoHighByte = -1;
 
+    // Before a command touches the chip: a chip must answer (device ID neither all ones
+    // nor all zeros), and one whose ID is not the selected device's goes on only when
+    // the user says so. EPROM parts have no ID and always pass.
+    bool CheckChip();
+    // After an erase: program memory reads blank throughout, else the first address
+    // that does not is reported.
+    bool ProgramIsBlank();
+    // The scope boxes, less program memory when it was verified already.
+    Scope Selected() const;
+    bool ConfigMatches(size_t word, int64_t read, int64_t expected) const;
+
     PhaseEnd ProgramPhase(Operation op);
+    PhaseEnd VerifyFlash1Program();
     PhaseEnd ReadBack16(Operation op, int32_t a, int64_t v);
     PhaseEnd ReadBack18(Operation op, int32_t a);
     bool VerifyBlock18(Operation op, int32_t a);
@@ -75,6 +94,11 @@ private:
     ConfigWords18& config18_;
     OperationHost& host_;
     std::string action_;
+    std::optional<int32_t> lastDeviceId_;
+    // A "Flash1" write verified its program memory already (the verify that follows
+    // skips it), or found it wrong (no verify follows).
+    bool programVerified_ = false;
+    bool programVerifyFailed_ = false;
 };
 
 // A cell's value as the engine reads it: "$" + text as hexadecimal; text that does not

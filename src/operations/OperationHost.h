@@ -25,4 +25,8 @@ public:
     virtual void ImageChanged() = 0;
     // The scope boxes, read when the phase they select begins.
     virtual Scope ReadScope() const = 0;
+    // The chip's device ID is not the selected device's: whether to go on anyway.
+    virtual bool AskGoOnWithOtherChip(const std::string& question) {
+        return Msg().AskYesNo(question);
+    }
 };

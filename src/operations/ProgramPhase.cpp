@@ -7,7 +7,7 @@ constexpr int32_t kBlock18 = 8;
 } // namespace
 
 OperationEngine::PhaseEnd OperationEngine::ProgramPhase(Operation op) {
-    if (!host_.ReadScope().program) {
+    if (!Selected().program) {
         return PhaseEnd::Done;
     }
     if (op == opRead) {

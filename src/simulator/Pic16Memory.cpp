@@ -174,7 +174,8 @@ uint32_t Pic16Target::Peek(Space space, uint32_t index) const {
         value = ids_[index];
         break;
     case Space::Config:
-        value = config_[index];
+        // Unimplemented configuration bits read as 1, whatever was written to them.
+        value = config_[index] | ~configImplemented_[index];
         break;
     case Space::DeviceId:
         value = deviceId_;

@@ -1,5 +1,7 @@
 #include "simulator/Pic16Target.h"
 
+#include "simulator/PartFacts.h"
+
 namespace Sim {
 
 namespace {
@@ -8,13 +10,20 @@ constexpr int CommandBits = 6;
 constexpr int FrameClocks = 2;
 } // namespace
 
-Pic16Target::Pic16Target(const DeviceRecord& device) : Pic16Target(MakePic16Profile(device)) {}
+Pic16Target::Pic16Target(const DeviceRecord& device) : Pic16Target(MakePic16Profile(device)) {
+    const PartFacts facts = FactsOf(device.DeviceName, device.Family);
+    deviceId_ =
+        profile_.hasDeviceId && facts.hasDeviceId ? facts.deviceId | SimulatedRevision : WordMask();
+    configImplemented_ = facts.configImplemented;
+    configImplemented_.resize(profile_.configWords, WordMask());
+}
 
 Pic16Target::Pic16Target(const Pic16Profile& profile) : profile_(profile) {
     program_.assign(profile_.programWords, WordMask());
     eeprom_.assign(profile_.eepromBytes, 0xFF);
     ids_.assign(IdWords, WordMask());
     config_.assign(profile_.configWords, WordMask());
+    configImplemented_.assign(profile_.configWords, WordMask());
     deviceId_ = profile_.hasDeviceId ? 0 : WordMask();
     ResetLatches();
 }

@@ -108,6 +108,8 @@ private:
     std::vector<uint32_t> eeprom_;
     std::vector<uint32_t> ids_;
     std::vector<uint32_t> config_;
+    // Configuration bits the part implements; the others read as 1 whatever was written.
+    std::vector<uint32_t> configImplemented_;
     uint32_t deviceId_ = 0;
     std::map<uint32_t, int> pulses_;
 

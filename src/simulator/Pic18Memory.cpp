@@ -86,7 +86,8 @@ uint32_t Pic18Target::Peek(Space space, uint32_t index) const {
         value = ids_[index];
         break;
     case Space::Config:
-        value = config_[index];
+        // Unimplemented configuration bits read as 0, whatever was written to them.
+        value = config_[index] & configImplemented_[index];
         break;
     case Space::DeviceId:
         value = deviceId_[index];

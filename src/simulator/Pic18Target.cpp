@@ -1,5 +1,7 @@
 #include "simulator/Pic18Target.h"
 
+#include "simulator/PartFacts.h"
+
 namespace Sim {
 
 namespace {
@@ -10,7 +12,12 @@ constexpr int ReadFirstClock = 9;
 constexpr int ProgrammingClock = 4; // the clock held high for the programming pulse
 } // namespace
 
-Pic18Target::Pic18Target(const DeviceRecord& device) : Pic18Target(MakePic18Profile(device)) {}
+Pic18Target::Pic18Target(const DeviceRecord& device) : Pic18Target(MakePic18Profile(device)) {
+    const PartFacts facts = FactsOf(device.DeviceName, device.Family);
+    const uint32_t id = facts.deviceId | SimulatedRevision;
+    deviceId_ = {static_cast<uint8_t>(id & 0xFF), static_cast<uint8_t>(id >> 8)};
+    configImplemented_.assign(facts.configImplemented.begin(), facts.configImplemented.end());
+}
 
 Pic18Target::Pic18Target(const Pic18Profile& profile)
     : profile_(profile), buffer_(profile.bufferBytes) {
@@ -19,6 +26,7 @@ Pic18Target::Pic18Target(const Pic18Profile& profile)
     ids_.assign(IdBytes, 0xFF);
     config_.assign(ConfigBytes, 0xFF);
     deviceId_.assign(DeviceIdBytes, 0x00);
+    configImplemented_.assign(ConfigBytes, 0xFF);
 }
 
 // VPP on MCLR with PGC and PGD low; the chip starts from reset register values.

@@ -109,6 +109,8 @@ private:
     std::vector<uint8_t> ids_;
     std::vector<uint8_t> config_;
     std::vector<uint8_t> deviceId_;
+    // Configuration bits the part implements; the others read as 0 whatever was written.
+    std::vector<uint8_t> configImplemented_;
 
     // Registers.
     uint32_t tblptr_ = 0;

@@ -49,11 +49,17 @@ TEST(HexReader, LoneIdWordOddLengthAndLowerCase) {
     EXPECT_EQ(b.image.ProgUsed, 2); // 1 made even
 }
 
-TEST(HexReader, RecordsGoingDownLeaveTheLastStoredAddress) {
+// Compilers write records in any order: the used sizes reach the highest address
+// stored, or the higher records would never be written or verified.
+TEST(HexReader, RecordsGoingDownKeepTheHighestStoredAddress) {
     HexBench b = HexBench::Family16();
-    b.Load(HexRecord(0x0100, "00", "0100") + "\n" + HexRecord(0x0010, "00", "0200") + "\n");
-    EXPECT_EQ(b.image.ProgUsed, 10); // word 8 + 1 = 9, made even
+    b.Load(HexRecord(0x0100, "00", "0100") + "\n" + HexRecord(0x0010, "00", "0200") + "\n" +
+           HexRecord(0x4204, "00", "5500") + "\n" + HexRecord(0x4200, "00", "AA00") + "\n");
+    EXPECT_EQ(b.image.ProgUsed, 0x82); // word 0x80 + 1, made even
     EXPECT_EQ(b.image.HexEditG.At(0x80), "0001");
+    EXPECT_EQ(b.image.HexEditG.At(0x08), "0002");
+    EXPECT_EQ(b.image.EEPromUsed, 3);
+    EXPECT_EQ(b.image.DatosEditG.At(2), "55");
 }
 
 TEST(HexReader, Family18ConfigurationBytesIdsAndIgnoredAreas) {

@@ -44,10 +44,11 @@ TEST(EngineScenario, Flash1WriteIsAlwaysFollowedByItsVerify) {
     SimBench b("PIC16F77");
     FillProgram(b, 8, "1234");
     b.Chip().SetNeverTakes(Sim::Space::Program, 3);
-    EXPECT_FALSE(b.engine->BotonEscribirClick()); // the write completed, its verify did not
+    // Program memory is verified inside the write, before the configuration word could
+    // protect it; the failure ends the command.
+    EXPECT_FALSE(b.engine->BotonEscribirClick());
     EXPECT_EQ(b.Messages(),
-              (Texts{kDone, "Error verificando en 0003. Compruebe modo programación y "
-                            "dispositivo."}));
+              (Texts{"Error verificando en 0003. Compruebe modo programación y dispositivo."}));
 
     // A cancelled write is verified too: the chip was erased and only word 0 written.
     b.ClearMessages();
@@ -134,14 +135,18 @@ TEST(EngineScenario, Family18OddUsedSizeWritesTheLoneLastByte) {
 TEST(EngineScenario, Family18ConfigurationWordRoundTrip) {
     SimBench b("PIC18F452");
     b.host.scope = Scope{false, false, true, false};
-    b.config18.EditConf[0] = "22ff"; // lower case as a HEX file may leave it
+    // Lower case as a HEX file may leave it, and FF in CONFIG1L, which the part does not
+    // implement and reads as 00, as XC8 writes it.
+    b.config18.EditConf[0] = "22ff";
     b.engine->BotonEscribirClick();
     EXPECT_EQ(b.Messages(), Texts{kDone});
-    EXPECT_EQ(b.Chip().Peek(Sim::Space::Config, 0), 0xFFu);
+    EXPECT_EQ(b.Chip().Peek(Sim::Space::Config, 0), 0x00u);
     EXPECT_EQ(b.Chip().Peek(Sim::Space::Config, 1), 0x22u);
     b.config18.EditConf[0] = "0000";
     b.engine->BotonLeerClick();
-    EXPECT_EQ(b.config18.EditConf[0], "22FF");
+    EXPECT_EQ(b.config18.EditConf[0], "2200");
+    b.config18.EditConf[0] = "22FF";
+    EXPECT_TRUE(b.engine->BotonVerificarClick());
     b.config18.EditConf[1] = "0E0F";
     b.engine->BotonVerificarClick();
     EXPECT_EQ(b.Messages().back(), "Error de verificación en el reg 2 de configuración.");

@@ -139,9 +139,12 @@ TEST_F(EngineWire, UnprotectAnsweredNoSendsNothing) {
     host.messages.yesAnswers = {false};
     EXPECT_FALSE(engine.BotonDesprotegeClick());
     EXPECT_TRUE(port.Writes().empty());
+    // Answered Yes, the chip is asked for its device ID first; the recording port's
+    // silent line reads as zeros, so no chip answered and nothing is erased.
     host.messages.yesAnswers = {true};
-    engine.BotonDesprotegeClick();
-    EXPECT_EQ(host.messages.Texts().back(), "PIC desprotegido y borrado completamente.");
+    EXPECT_FALSE(engine.BotonDesprotegeClick());
+    EXPECT_EQ(host.messages.Texts().back().rfind("No responde ningún PIC (ID leído: 0000).", 0),
+              0u);
     EXPECT_EQ(port.Writes().back().value, StateIdle);
 }
 

@@ -1,7 +1,7 @@
-#include "ui/main/TLumbroForm.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
 #include "ui/FormBench.h"
+#include "ui/main/TLumbroForm.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
@@ -181,16 +181,24 @@ private slots:
         QCOMPARE(form.StatusPanel(4), QString("CONF=3FF2"));
     }
 
-    void UnknownFamilyIsListedAndEndsTheProgramWhenChosen() {
+    // An unknown family is refused; the device selected before and its unsaved image
+    // stay, and the program goes on.
+    void UnknownFamilyIsListedAndKeepsThePreviousDeviceWhenChosen() {
         FormBench bench(kIni);
         TLumbroForm& form = *bench.form;
         ScriptedMessages& messages = bench.messages;
         MemorySettingsStore& settings = bench.settings;
         form.show();
-        Entry(form.findChild<QMenu*>("Device1"), "PIC12F675")->trigger();
+        form.Image().EditProgramCell(1, 1, "1234");
+        QMenu* devices = form.findChild<QMenu*>("Device1");
+        Entry(devices, "PIC12F675")->trigger();
         QCOMPARE(messages.Texts(), std::vector<std::string>{"Familia 12 no reconocida"});
-        QVERIFY(form.EndRequested());
-        QVERIFY(!form.isVisible());
+        QVERIFY(!form.EndRequested());
+        QVERIFY(form.isVisible());
+        QCOMPARE(form.Device().DeviceName, std::string("PIC16F876A"));
+        QCOMPARE(QString::fromStdString(form.Image().HexEditG.At(0)), QString("1234"));
+        QVERIFY(Entry(devices, "PIC16F876A")->isChecked());
+        QVERIFY(!Entry(devices, "PIC12F675")->isChecked());
         QCOMPARE(settings.Read("Config", "lastpic", ""), std::string("PIC16F876A"));
     }
 

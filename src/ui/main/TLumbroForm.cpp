@@ -1,14 +1,14 @@
 #include "ui/main/TLumbroForm.h"
 
-#include "ui/main/MainOperationHost.h"
+#include "operations/OperationEngine.h"
+#include "programmer/Programmer.h"
 #include "ui/dialogs/TAboutForm.h"
 #include "ui/dialogs/TPalConfForm.h"
 #include "ui/dialogs/TPalConfForm18.h"
+#include "ui/dialogs/TProcesaForm.h"
 #include "ui/grid/QtCellTableModel.h"
 #include "ui/grid/QtHexGridView.h"
-#include "operations/OperationEngine.h"
-#include "ui/dialogs/TProcesaForm.h"
-#include "programmer/Programmer.h"
+#include "ui/main/MainOperationHost.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -184,6 +184,9 @@ void TLumbroForm::RefreshStatus() {
         device_.Family == 16
             ? QString("CONF=%1").arg(config16_.GetConfigWord(), 4, 16, QChar('0')).toUpper()
             : QString());
+    // The device ID the last operation read from the chip, when it read one.
+    const std::optional<int32_t> id = engine_ ? engine_->LastDeviceId() : std::nullopt;
+    panels_[5]->setText(id ? QString("ID=%1").arg(*id, 4, 16, QChar('0')).toUpper() : QString());
 }
 
 QString TLumbroForm::StatusPanel(int index) const {

@@ -1,5 +1,4 @@
 #pragma once
-#include "ui/qt/AnchoredLayout.h"
 #include "common/Messages.h"
 #include "common/SettingsStore.h"
 #include "config/ConfigWord16.h"
@@ -8,6 +7,7 @@
 #include "image/MemoryImage.h"
 #include "operations/Operation.h"
 #include "programmer/SteadyCounter.h"
+#include "ui/qt/AnchoredLayout.h"
 
 #include <functional>
 #include <memory>
@@ -82,8 +82,9 @@ public:
     // The start-up port probe: true when the adapter's port cannot be reached at all.
     // Tests replace it; by default it asks the system.
     void SetPortProbe(std::function<bool(uint16_t)> probe) { portProbe_ = std::move(probe); }
-    // The engine, created with the adapter of the device file at the first operation.
-    OperationEngine& Engine();
+    // The engine, created with the adapter of the device file at the first operation;
+    // null, with the driver message shown, while the port cannot be opened.
+    OperationEngine* ReadyEngine();
     // The progress window of operations (a window of its own, not a child).
     QDialog* ProgressWindow() const;
     // The simulated adapter's chip (null with a real port or before the first operation).
@@ -133,6 +134,7 @@ private:
     void CheckPortDriver();
     std::unique_ptr<Port> OpenAdapterPort(Delay& delay);
     void FollowDeviceWithSimulatedChip();
+    void RunCommand(bool (OperationEngine::*command)());
 
     Messages& messages_;
     SettingsStore& settings_;
@@ -146,6 +148,7 @@ private:
     QString lastDir_; // initial directory of the open and save dialogs
     bool endRequested_ = false;
     bool started_ = false;
+    bool commandRunning_ = false;
 
     AnchoredLayout layout_;
     QWidget* central_ = nullptr;

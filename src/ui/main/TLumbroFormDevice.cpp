@@ -2,9 +2,9 @@
 
 #include "ui/dialogs/TPalConfForm.h"
 #include "ui/dialogs/TPalConfForm18.h"
-#include "workbench/DeviceSelection.h"
 #include "ui/grid/QtCellTableModel.h"
 #include "ui/grid/QtHexGridView.h"
+#include "workbench/DeviceSelection.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -36,19 +36,22 @@ void TLumbroForm::DeviceEntryClick(QAction* entry) {
 }
 
 void TLumbroForm::SelectDevice(QAction* entry) {
-    for (QAction* a : Device1->actions()) {
-        a->setChecked(false);
-    }
     std::string name = entry->data().toString().toStdString();
     SelectionResult result =
         ::SelectDevice(name, iniPath_.toStdString(),
                        SelectionTargets{device_, image_, config16_, config18_, settings_});
+    for (QAction* a : Device1->actions()) {
+        a->setChecked(a->data().toString().toStdString() == device_.DeviceName);
+    }
     if (!result.accepted) {
         messages_.ShowError(result.error);
-        RequestEnd();
+        // Once a device is selected, a device the program cannot handle leaves it and
+        // the image as they were; only at start-up there is nothing to go back to.
+        if (device_.DeviceName.empty()) {
+            RequestEnd();
+        }
         return;
     }
-    entry->setChecked(true);
     PICNameLab->setText(QString::fromStdString(device_.DeviceName));
     PICNameLab->adjustSize();
     ApplyFamilyControls();

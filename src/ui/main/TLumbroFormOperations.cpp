@@ -1,16 +1,17 @@
-#include "ui/main/MainOperationHost.h"
-#include "ui/qt/PumpingDelay.h"
-#include "ui/main/TLumbroForm.h"
-#include "ui/dialogs/TPalConfForm.h"
-#include "ui/dialogs/TPalConfForm18.h"
-#include "ui/grid/QtCellTableModel.h"
 #include "operations/OperationEngine.h"
-#include "ui/dialogs/TProcesaForm.h"
 #include "programmer/CounterDelay.h"
+#include "programmer/DeadPort.h"
 #include "programmer/ParallelPort.h"
 #include "programmer/Programmer.h"
 #include "simulator/MakeTarget.h"
 #include "simulator/SimulatedPort.h"
+#include "ui/dialogs/TPalConfForm.h"
+#include "ui/dialogs/TPalConfForm18.h"
+#include "ui/dialogs/TProcesaForm.h"
+#include "ui/grid/QtCellTableModel.h"
+#include "ui/main/MainOperationHost.h"
+#include "ui/main/TLumbroForm.h"
+#include "ui/qt/PumpingDelay.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -40,18 +41,40 @@ void TLumbroForm::CheckPortDriver() {
     }
 }
 
-OperationEngine& TLumbroForm::Engine() {
+OperationEngine* TLumbroForm::ReadyEngine() {
     if (!engine_) {
-        counterDelay_ = std::make_unique<CounterDelay>(counter_);
-        delay_ = std::make_unique<PumpingDelay>(*counterDelay_, [this] { return !isEnabled(); });
-        std::unique_ptr<Port> port = OpenAdapterPort(*delay_);
+        auto counterDelay = std::make_unique<CounterDelay>(counter_);
+        auto delay = std::make_unique<PumpingDelay>(*counterDelay, [this] { return !isEnabled(); });
+        std::unique_ptr<Port> port = OpenAdapterPort(*delay);
+        if (dynamic_cast<DeadPort*>(port.get()) != nullptr) {
+            // Nothing would answer on a port that could not be opened, and its floating
+            // lines read as a blank chip: refuse, and try again at the next command.
+            messages_.ShowError("Falta Driver para el puerto paralelo. Mal rollo.");
+            return nullptr;
+        }
+        counterDelay_ = std::move(counterDelay);
+        delay_ = std::move(delay);
         programmer_ =
             std::make_unique<Programmer>(std::move(port), std::move(delay_), device_, messages_);
         host_ = std::make_unique<MainOperationHost>(*this, *ProcesaForm);
         engine_ = std::make_unique<OperationEngine>(*programmer_, device_, image_, config16_,
                                                     config18_, *host_);
     }
-    return *engine_;
+    return engine_.get();
+}
+
+void TLumbroForm::RunCommand(bool (OperationEngine::*command)()) {
+    // A click queued before the window was disabled must not start a second command
+    // inside the one that runs.
+    if (commandRunning_) {
+        return;
+    }
+    commandRunning_ = true;
+    if (OperationEngine* engine = ReadyEngine()) {
+        (engine->*command)();
+        RefreshStatus();
+    }
+    commandRunning_ = false;
 }
 
 std::unique_ptr<Port> TLumbroForm::OpenAdapterPort(Delay& delay) {
@@ -88,22 +111,22 @@ void TLumbroForm::ShowImage() {
 }
 
 void TLumbroForm::BotonLeerClick() {
-    Engine().BotonLeerClick();
+    RunCommand(&OperationEngine::BotonLeerClick);
 }
 void TLumbroForm::BotonEscribirClick() {
-    Engine().BotonEscribirClick();
+    RunCommand(&OperationEngine::BotonEscribirClick);
 }
 void TLumbroForm::BotonVerificarClick() {
-    Engine().BotonVerificarClick();
+    RunCommand(&OperationEngine::BotonVerificarClick);
 }
 void TLumbroForm::BotonBlkChkClick() {
-    Engine().BotonBlkChkClick();
+    RunCommand(&OperationEngine::BotonBlkChkClick);
 }
 void TLumbroForm::BotonDesprotegeClick() {
-    Engine().BotonDesprotegeClick();
+    RunCommand(&OperationEngine::BotonDesprotegeClick);
 }
 void TLumbroForm::BorrarPrograma1Click() {
-    Engine().BorrarPrograma1Click();
+    RunCommand(&OperationEngine::BorrarPrograma1Click);
 }
 
 QDialog* TLumbroForm::ProgressWindow() const {

@@ -1,0 +1,58 @@
+#include "common/HexText.h"
+#include "operations/OperationEngine.h"
+
+namespace {
+constexpr int kStepsToDeviceId = 6;               // 2000h to 2006h
+constexpr uint32_t kDeviceIdAddress18 = 0x3FFFFE; // DEVID1, then DEVID2 at 3FFFFFh
+constexpr int32_t kWord16 = 0x3FFF;
+constexpr int32_t kWord18 = 0xFFFF;
+constexpr int32_t kRevisionBits = 0x1F;
+constexpr int32_t kErasedWord = 0x3FFF;
+} // namespace
+
+int32_t OperationEngine::ReadDeviceId() {
+    p_.EnterProgMode();
+    int32_t id = 0;
+    if (device_.Family == 18) {
+        p_.LoadTablePointer(kDeviceIdAddress18);
+        const int32_t low = Cmd18(Cmd18::TableReadPostInc);
+        const int32_t high = Cmd18(Cmd18::TableReadPostInc);
+        id = high << 8 | low;
+    } else {
+        // The loaded word is not programmed: no programming command follows it.
+        Cmd16(Cmd16::LoadConfiguration, kErasedWord);
+        for (int i = 0; i < kStepsToDeviceId; ++i) {
+            Cmd16(Cmd16::IncrementAddress);
+        }
+        id = Cmd16(Cmd16::ReadDataProgram);
+    }
+    p_.ExitProgMode();
+    return id;
+}
+
+bool OperationEngine::CheckChip() {
+    // EPROM parts keep no device ID: their 2006h is reserved and reads as blank.
+    if (Kind("OTP")) {
+        return true;
+    }
+    const int32_t id = ReadDeviceId();
+    lastDeviceId_ = id;
+    host_.RefreshStatus();
+    // A released data line floats high and a shorted one reads low: no chip answers
+    // with either, and no device ID is all ones or all zeros under its mask.
+    const int32_t allOnes = device_.Family == 18 ? kWord18 : kWord16;
+    if (id == 0 || id == allOnes || id == BlankWord()) {
+        host_.Msg().ShowError("No responde ningún PIC (ID leído: " + Hex(id, 4) +
+                              "). Compruebe que el programador está conectado y alimentado y "
+                              "que el PIC está bien colocado en el zócalo.");
+        return false;
+    }
+    if (device_.DeviceId < 0 || (id & device_.DeviceIdMask) == device_.DeviceId) {
+        return true;
+    }
+    const std::string question = "El dispositivo conectado no parece un " + device_.DeviceName +
+                                 " (ID 0x" + Hex(id & device_.DeviceIdMask, 4) + ", revisión " +
+                                 std::to_string(id & ~device_.DeviceIdMask & kRevisionBits) +
+                                 "). ¿Desea continuar?";
+    return host_.AskGoOnWithOtherChip(question);
+}
