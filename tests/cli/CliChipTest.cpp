@@ -1,10 +1,10 @@
 // Chip commands on simulated chips kept in files between runs.
 #include "cli/CliFixture.h"
 #include "common/SettingsStore.h"
-#include "workbench/DeviceSelection.h"
 #include "image/HexWriter.h"
 #include "simulator/ChipFile.h"
 #include "simulator/MakeTarget.h"
+#include "workbench/DeviceSelection.h"
 
 #include <filesystem>
 
@@ -176,4 +176,31 @@ TEST_F(Cli, ProgressLineOnlyOnATerminalAndNotWhenQuiet) {
     EXPECT_EQ(still.status, 0);
     EXPECT_EQ(still.err.find("Escribiendo"), std::string::npos);
     EXPECT_NE(still.err.find("Operación Completada."), std::string::npos);
+}
+
+// The chip's device ID names the device; an empty socket or another device's chip
+// stops every chip command unless --force says to go on.
+TEST_F(Cli, DetectEmptySocketAndForeignChip) {
+    const CliResult detect = OnChip("PIC16F876A", {"detect"});
+    EXPECT_EQ(detect.status, 0) << detect.err;
+    EXPECT_EQ(detect.out, "ID=0E03\nPIC16F876A (revisión 3)\n");
+
+    const CliResult empty = OnChip("PIC16F876A", {"--empty-socket", "write", Fixture("f876a.hex")});
+    EXPECT_EQ(empty.status, 1);
+    EXPECT_NE(empty.err.find("No responde ningún PIC (ID leído: 3FFF)"), std::string::npos);
+    EXPECT_EQ(OnChip("PIC16F876A", {"--empty-socket", "detect"}).status, 1);
+    EXPECT_EQ(Run({"-d", "PIC16F84A", "--empty-socket", "blank"}).status, 2); // real port
+    EXPECT_EQ(OnChip("PIC18F452", {"-pe", "blank"}).status, 2); // no family 18 EEPROM yet
+
+    // chip.hex now holds a PIC16F876A: as a PIC16F877A it is refused, then forced.
+    const CliResult refused = OnChip("PIC16F877A", {"write", Fixture("f876a.hex")});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("El dispositivo conectado no parece un PIC16F877A (ID 0x0E00, "
+                               "revisión 3). ¿Desea continuar?"),
+              std::string::npos)
+        << refused.err;
+    EXPECT_EQ(LoadedChip("PIC16F876A", Chip())->Peek(Sim::Space::Program, 0), 0x3FFFu);
+    const CliResult forced = OnChip("PIC16F877A", {"--force", "write", Fixture("f876a.hex")});
+    EXPECT_EQ(forced.status, 0) << forced.err;
+    EXPECT_NE(LoadedChip("PIC16F876A", Chip())->Peek(Sim::Space::Program, 0), 0x3FFFu);
 }

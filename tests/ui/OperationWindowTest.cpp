@@ -1,8 +1,8 @@
-#include "ui/main/TLumbroForm.h"
 #include "simulator/SimulatedPort.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
 #include "ui/FormBench.h"
+#include "ui/main/TLumbroForm.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -70,20 +70,43 @@ private slots:
             QVERIFY(!form.isEnabled());
             QVERIFY(progress->findChild<QLabel*>("Accion")->text().startsWith("Escribiendo"));
             QVERIFY(!form.close()); // no closing in the middle of a write
+            // A command clicked while one runs is ignored, not run inside it.
+            form.BotonVerificarClick();
             pressedAt = clock.elapsed();
             progress->findChild<QPushButton*>("Button1")->click();
         });
         clock.start();
         form.findChild<QPushButton*>("BotonEscribir")->click();
         const qint64 stoppedAt = clock.elapsed();
-        QCOMPARE(QString::fromStdString(messages.Texts().empty() ? "" : messages.Texts()[0]),
-                 QString("Acción interrumpida."));
+        QCOMPARE(messages.Texts(), std::vector<std::string>{"Acción interrumpida."});
         QVERIFY(pressedAt > 0);
         // Cancelar is noticed at the next program location, one 10 ms word later.
         QVERIFY2(stoppedAt - pressedAt < 100, qPrintable(QString::number(stoppedAt - pressedAt)));
         QVERIFY(form.isEnabled());
         QVERIFY(!form.ProgressWindow()->isVisible());
         QCOMPARE(form.SimulatedAdapter()->Lines(), uint8_t{0x24});
+    }
+
+    // An empty socket reads all ones: the window says no chip answered instead of
+    // calling it blank or written, and shows the ID it read.
+    void EmptySocketIsReportedAndTheDeviceIdShown() {
+        TempDir dir;
+        ScriptedMessages messages;
+        MemorySettingsStore settings;
+        settings.Write("Config", "lastpic", "PIC16F84A");
+        TLumbroForm form(messages, settings);
+        form.Principal(QString::fromStdString(dir.Write("Pravik.ini", kIni)));
+        form.show();
+        form.findChild<QPushButton*>("BotonLeer")->click();
+        QCOMPARE(form.StatusPanel(5), QString("ID=0563"));
+        form.SimulatedAdapter()->SetChipPresent(false);
+        messages.log.clear();
+        form.findChild<QPushButton*>("BotonEscribir")->click();
+        QCOMPARE(messages.Texts().size(), size_t{1});
+        QVERIFY(messages.Texts()[0].rfind("No responde ningún PIC (ID leído: 3FFF).", 0) == 0);
+        QCOMPARE(form.StatusPanel(5), QString("ID=3FFF"));
+        QVERIFY(form.isEnabled());
+        QVERIFY(!form.ProgressWindow()->isVisible());
     }
 };
 
