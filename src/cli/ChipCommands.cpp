@@ -56,17 +56,11 @@ bool PrepareImage(const CliOptions& o, Workbench& bench, TerminalMessages& messa
         bench.image.EEPromUsed = bench.device.EEProm;
         return true;
     }
-    if (o.command == "read") {
-        // A family 18 read could not be saved: refuse before touching the chip.
-        return CheckSavable(bench, messages);
-    }
     if (o.command == "write" || o.command == "verify") {
         if (!LoadHex(bench, o.files[0], messages)) {
             return false;
         }
-        if (o.ident) {
-            bench.image.SetIdent(*o.ident);
-        }
+        return !o.ident || ApplyIdent(bench, *o.ident, messages);
     }
     return true;
 }
@@ -133,10 +127,6 @@ int RunChipCommand(const CliOptions& o, const DeviceList& list, Workbench& bench
         return RunOnAdapter(o, list, bench, messages, [&](Programmer& programmer) {
             return Detect(o, list, programmer, bench, messages, progress);
         });
-    }
-    if (bench.device.Family == 18 && (o.scope.eeprom || o.scope.ident)) {
-        messages.Note("-e y -i no están disponibles para la familia 18");
-        return ExitStatus::Usage;
     }
     const ChipCommand* command = nullptr;
     for (const ChipCommand& c : kChipCommands) {

@@ -2,6 +2,7 @@
 
 #include "common/HexText.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -26,7 +27,7 @@ constexpr std::array<CommandShape, 10> kCommands = {{
     {"unprotect", 0, ""},
 }};
 
-constexpr int32_t kMaxIdent = 0xFFFF;
+constexpr size_t kMaxIdentDigits = 16;
 
 class Parser {
 public:
@@ -223,11 +224,15 @@ bool Parser::Value(char c, const std::string& value) {
         o.adapter = value;
         return true;
     case 'D': {
-        int64_t ident = 0;
-        if (value.size() > 4 || !ParseHex(value, ident) || ident > kMaxIdent) {
-            return Fail("identificador '" + value + "': de 1 a 4 dígitos hexadecimales");
+        // Four digits on family 16, sixteen (the eight ID bytes) on family 18: the device
+        // is not known yet, so the length is checked when the identifier is applied.
+        int64_t digits = 0;
+        if (value.size() > kMaxIdentDigits ||
+            !ParseHex(value.substr(0, std::min<size_t>(value.size(), 8)), digits) ||
+            (value.size() > 8 && !ParseHex(value.substr(8), digits))) {
+            return Fail("identificador '" + value + "': de 1 a 16 dígitos hexadecimales");
         }
-        o.ident = static_cast<int32_t>(ident);
+        o.ident = value;
         return true;
     }
     default:
@@ -270,7 +275,8 @@ std::string UsageText() {
                         guarda al terminar (Intel HEX del chip entero)
   -p, --program  -e, --eeprom  -c, --config  -i, --id
                         alcance (por defecto: solo la memoria de programa)
-      --ident HEX       identificador en lugar del que trae el fichero
+      --ident HEX       identificador en lugar del que trae el fichero (familia 16: 4
+                        dígitos; familia 18: 16, los ocho bytes de 200000h)
       --empty-socket    con el simulador: zócalo vacío (ningún chip responde)
   -y, --yes             responde Sí a las confirmaciones de borrado (sin ella, se niegan)
       --force           sigue aunque el ID del chip no sea el del dispositivo elegido

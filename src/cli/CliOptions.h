@@ -14,8 +14,8 @@ struct CliOptions {
     std::string iniPath;
     std::string adapter; // "parport", "simulator" or empty
     std::string chipPath;
-    Scope scope; // program memory only unless a scope option is given
-    std::optional<int32_t> ident;
+    Scope scope;                      // program memory only unless a scope option is given
+    std::optional<std::string> ident; // hexadecimal text of 1 to 16 digits
     bool yes = false;
     bool force = false;       // go on with a chip whose device ID is another device's
     bool emptySocket = false; // simulator: no chip in the socket

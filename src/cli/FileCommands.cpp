@@ -35,12 +35,9 @@ int RunInfo(const Workbench& bench) {
 }
 
 int RunConvert(const CliOptions& o, Workbench& bench, TerminalMessages& messages) {
-    // Refused before the input is read, as there would be nothing to do with it.
-    if (!CheckSavable(bench, messages) || !LoadHex(bench, o.files[0], messages)) {
+    if (!LoadHex(bench, o.files[0], messages) ||
+        (o.ident && !ApplyIdent(bench, *o.ident, messages))) {
         return ExitStatus::Failed;
-    }
-    if (o.ident) {
-        bench.image.SetIdent(*o.ident);
     }
     return SaveHex(bench, o.files[1], messages) ? ExitStatus::Ok : ExitStatus::Failed;
 }

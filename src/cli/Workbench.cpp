@@ -1,5 +1,6 @@
 #include "cli/Workbench.h"
 
+#include "common/HexText.h"
 #include "common/Text.h"
 
 #include "cli/TerminalMessages.h"
@@ -57,20 +58,31 @@ bool LoadHex(Workbench& bench, const std::string& path, TerminalMessages& messag
     return messages.Failures() == failuresBefore;
 }
 
-bool CheckSavable(const Workbench& bench, TerminalMessages& messages) {
-    if (bench.device.Family != 16) {
-        messages.ShowError(kOnlyFamily16);
+bool SaveHex(Workbench& bench, const std::string& path, TerminalMessages& messages) {
+    const std::string error =
+        SaveHexImage(path, bench.device, bench.image, bench.config16, bench.config18);
+    if (!error.empty()) {
+        messages.ShowError(error);
         return false;
     }
     return true;
 }
 
-bool SaveHex(Workbench& bench, const std::string& path, TerminalMessages& messages) {
-    const std::string error =
-        SaveHexImage(path, bench.device, bench.image, bench.config16.GetConfigWord());
-    if (!error.empty()) {
-        messages.ShowError(error);
+bool ApplyIdent(Workbench& bench, const std::string& digits, TerminalMessages& messages) {
+    int64_t value = 0;
+    if (bench.device.Family == 18) {
+        for (size_t k = 0; k < digits.size(); k += 2) {
+            std::string pair = digits.substr(k, 2);
+            pair.resize(2, 'F'); // an odd last digit is the high half of an erased byte
+            ParseHex(pair, value);
+            bench.image.SetIdByte18(static_cast<int>(k / 2), static_cast<int32_t>(value));
+        }
+        return true;
+    }
+    if (digits.size() > 4 || !ParseHex(digits, value)) {
+        messages.Note("identificador '" + digits + "': de 1 a 4 dígitos en la familia 16");
         return false;
     }
+    bench.image.SetIdent(static_cast<int32_t>(value));
     return true;
 }

@@ -34,9 +34,10 @@ bool SelectInto(Workbench& bench, const std::string& name, const std::string& in
 // warning was answered Abort.
 bool LoadHex(Workbench& bench, const std::string& path, TerminalMessages& messages);
 
-// Saves the image like the window's Save As (family 16 only). False, with the message
-// shown, when the image does not convert or the file cannot be created.
-bool SaveHex(Workbench& bench, const std::string& path, TerminalMessages& messages);
+// Puts the --ident text into the image: family 16 takes 1 to 4 digits, family 18 up to
+// 16 (byte 200000h first; bytes not given stay erased). False, with a note, when too long.
+bool ApplyIdent(Workbench& bench, const std::string& digits, TerminalMessages& messages);
 
-// The window's refusal to save a family 18 image; shown and false for family 18.
-bool CheckSavable(const Workbench& bench, TerminalMessages& messages);
+// Saves the image like the window's Save As. False, with the message shown, when the
+// image does not convert or the file cannot be created.
+bool SaveHex(Workbench& bench, const std::string& path, TerminalMessages& messages);

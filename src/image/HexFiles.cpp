@@ -25,11 +25,9 @@ void LoadHexImage(std::istream& in, HexLoadTargets targets) {
 }
 
 std::string SaveHexImage(const std::string& path, const DeviceRecord& device, MemoryImage& image,
-                         int32_t configWord) {
-    if (device.Family != 16) {
-        return kOnlyFamily16;
-    }
-    HexImage hex = BuildHexLines(device, image, configWord);
+                         const ConfigWord16& config16, const ConfigWords18& config18) {
+    HexImage hex = device.Family == 18 ? BuildHexLines18(device, image, config18.EditConf)
+                                       : BuildHexLines(device, image, config16.GetConfigWord());
     if (!hex.error.empty()) {
         return hex.error;
     }

@@ -12,10 +12,10 @@ bool OpenHexFile(const std::string& path, std::ifstream& in);
 // Resets both tables and the identifier, then reads the records into the image.
 void LoadHexImage(std::istream& in, HexLoadTargets targets);
 
-// Saves a family 16 image. Returns "" when saved, otherwise the message to show: not
-// family 16, a cell that does not parse or fit, or a file that cannot be created.
+// Saves the image of either family with its configuration. Returns "" when saved,
+// otherwise the message to show: a cell that does not parse or fit, or a file that
+// cannot be created.
 std::string SaveHexImage(const std::string& path, const DeviceRecord& device, MemoryImage& image,
-                         int32_t configWord);
+                         const ConfigWord16& config16, const ConfigWords18& config18);
 
 inline constexpr const char* kHexUnreadable = "No se puede leer el fichero HEX.";
-inline constexpr const char* kOnlyFamily16 = "Opción disponible sólo para la familia 16.";

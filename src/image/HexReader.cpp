@@ -171,6 +171,10 @@ Loader::ItemResult Loader::Item(std::string_view line, uint32_t a, int i) {
         return ItemResult::Stored;
     }
     if (a >= kId18Start && a <= kId18End) {
+        if (!family16_ && low) {
+            image.SetIdByte18(static_cast<int>(a - kId18Start),
+                              static_cast<int32_t>(HexValue(*low).value_or(0xFF)));
+        }
         return ItemResult::Stored;
     }
     if (a >= kConfig18Start && a <= kConfig18End) {
@@ -179,7 +183,17 @@ Loader::ItemResult Loader::Item(std::string_view line, uint32_t a, int i) {
         }
         return ItemResult::Stored;
     }
-    if (a == kDeviceId18Low || a == kDeviceId18High || a >= kEeprom18Start) {
+    if (!family16_ && a >= kEeprom18Start && a - kEeprom18Start < static_cast<uint32_t>(d.EEProm)) {
+        if (low) {
+            image.DatosEditG.SetAt(static_cast<int32_t>(a - kEeprom18Start), *low);
+            image.EEPromUsed =
+                std::max(image.EEPromUsed, static_cast<int32_t>(a - kEeprom18Start) + 1);
+        }
+        return ItemResult::Stored;
+    }
+    // The device ID is the chip's own, never written. Family 16 files keep nothing at
+    // these addresses; beyond a family 18 part's EEPROM is out of range.
+    if (a == kDeviceId18Low || a == kDeviceId18High || (family16_ && a >= kEeprom18Start)) {
         return ItemResult::Stored;
     }
     return t_.messages.AskAbortIgnore(kMsgOutOfRange) ? ItemResult::Abort : ItemResult::Stored;

@@ -22,9 +22,10 @@ struct HexLoadTargets {
 };
 
 // Reads Intel HEX records (types 00, 01, 02, 04) from an open stream into the image,
-// which the caller has reset. Program words or bytes go to the program cells, the family
-// 16 ID locations to the identifier digits, the configuration word or bytes to the
-// configuration models, EEPROM to the data cells. Reports failures and asks Abort/Ignore
+// which the caller has reset. Program words or bytes go to the program cells, the ID
+// locations (family 16 at ConfigStart, family 18 at 200000h) to the identifier digits,
+// the configuration word or bytes to the configuration models, EEPROM (family 16 at
+// EEPromStart, family 18 at F00000h) to the data cells. Reports failures and asks Abort/Ignore
 // through the messages; what was stored before a failure stays. At the end ProgUsed is
 // made even. The stream is read line by line, never whole.
 void ReadHexRecords(std::istream& in, HexLoadTargets targets);

@@ -2,6 +2,7 @@
 
 #include "common/HexText.h"
 #include "image/HexChecksum.h"
+#include "image/HexRecordList.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -13,8 +14,13 @@ namespace {
 
 constexpr int kCellsPerRecord = 16;
 constexpr int64_t kConfigWordOffset = 7; // the configuration word follows three reserved words
-constexpr int64_t kLastByteAddress = 0xFFFFFFFF;
 constexpr const char* kEndRecord = ":00000001FF";
+
+std::string WordBytes(int64_t word) {
+    return Hex(word & 0xFF, 2) + Hex((word >> 8) & 0xFF, 2);
+}
+
+} // namespace
 
 std::optional<int64_t> CellValue(const std::string& text, int64_t max) {
     int64_t v = 0;
@@ -24,44 +30,11 @@ std::optional<int64_t> CellValue(const std::string& text, int64_t max) {
     return v;
 }
 
-std::string WordBytes(int64_t word) {
-    return Hex(word & 0xFF, 2) + Hex((word >> 8) & 0xFF, 2);
-}
-
-// Appends data records, preceded by an extended linear address record (type 04) whenever
-// a record lies in another 64 KiB page than the one before: the address field holds only
-// 16 bits, and a wider address written into it would make the record unreadable.
-class RecordList {
-public:
-    explicit RecordList(std::vector<std::string>& lines) : lines_(lines) {}
-
-    // False when the bytes do not fit the 32-bit address space of the format.
-    bool Add(int64_t byteAddress, const std::string& data) {
-        const int64_t bytes = static_cast<int64_t>(data.size() / 2);
-        if (byteAddress < 0 || byteAddress + bytes - 1 > kLastByteAddress) {
-            return false;
-        }
-        const uint32_t page = static_cast<uint32_t>(byteAddress >> 16);
-        if (page != page_) {
-            lines_.push_back(HexRecord(0, "04", Hex(page, 4)));
-            page_ = page;
-        }
-        lines_.push_back(HexRecord(static_cast<uint32_t>(byteAddress & 0xFFFF), "00", data));
-        return true;
-    }
-
-private:
-    std::vector<std::string>& lines_;
-    uint32_t page_ = 0;
-};
-
 HexImage Refused(const std::string& error) {
     HexImage out;
     out.error = error;
     return out;
 }
-
-} // namespace
 
 std::string HexRecord(uint32_t address, const std::string& type, const std::string& data) {
     std::string line =

@@ -2,6 +2,7 @@
 #include "devices/DeviceRecord.h"
 #include "image/MemoryImage.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -20,6 +21,17 @@ struct HexImage {
     std::string error;
 };
 HexImage BuildHexLines(const DeviceRecord& device, MemoryImage& image, int32_t configWord);
+
+// The lines of a family 18 image in the layout assemblers and compilers use: program
+// bytes at their own addresses, the eight ID bytes at 200000h, the fourteen configuration
+// bytes at 300000h (CONFIGnL before CONFIGnH), the data EEPROM at F00000h, and the end
+// record; type 04 records before each 64 KiB page.
+HexImage BuildHexLines18(const DeviceRecord& device, const MemoryImage& image,
+                         const std::array<std::string, 7>& configWords);
+
+// A cell's text as a value of at most `max`; none when it does not parse or fit.
+std::optional<int64_t> CellValue(const std::string& text, int64_t max);
+HexImage Refused(const std::string& error);
 
 // Writes the lines, each ended by CR LF, to a temporary file in the target's directory and
 // renames it over the target only when complete, so a failure never destroys the user's

@@ -54,3 +54,20 @@ bool MemoryImage::EditProgramCell(int column, int row, const std::string& text) 
 bool MemoryImage::EditDataCell(int column, int row, const std::string& text) {
     return Edit(DatosEditG, EEPromUsed, column, row, text);
 }
+
+int32_t MemoryImage::IdByte18(int index) const {
+    int32_t value = 0;
+    for (size_t k = 2 * static_cast<size_t>(index); k < 2 * static_cast<size_t>(index) + 2; ++k) {
+        const int digit = k < EditIdent.size() ? HexDigitValue(EditIdent[k]) : -1;
+        value = value * 16 + (digit < 0 ? 0xF : digit);
+    }
+    return value;
+}
+
+void MemoryImage::SetIdByte18(int index, int32_t value) {
+    std::string text;
+    for (int i = 0; i < kIdBytes18; ++i) {
+        text += Hex(i == index ? (value & 0xFF) : IdByte18(i), 2);
+    }
+    EditIdent = text;
+}

@@ -26,6 +26,13 @@ struct MemoryImage {
     int32_t GetIdent();
     void SetIdent(int32_t value);
 
+    // Family 18: the eight ID bytes at 200000h are the identifier's 16 hex digits, byte
+    // 200000h first. Digits missing from a shorter text, or not hexadecimal, read as F:
+    // an erased ID byte. Setting a byte writes the whole text out to 16 digits.
+    static constexpr int kIdBytes18 = 8;
+    int32_t IdByte18(int index) const;
+    void SetIdByte18(int index, int32_t value);
+
     // A user edit of a cell: the text is stored as typed and the counter is raised to
     // one past the edited address. Returns false when the cell is not editable.
     bool EditProgramCell(int column, int row, const std::string& text);

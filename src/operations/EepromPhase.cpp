@@ -9,11 +9,12 @@ constexpr int32_t kErasedByte = 0xFF;
 } // namespace
 
 OperationEngine::PhaseEnd OperationEngine::EepromPhase(Operation op) {
-    // Every family 16 part with data EEPROM has it read and written through the
-    // data-memory commands; EPROM parts and family 18 parts have none here.
-    if (!Selected().eeprom || device_.Family != 16 || device_.EEProm <= 0 || Kind("OTP")) {
+    // Every part with data EEPROM has it read and written: family 16 through the
+    // data-memory commands, family 18 through its EEPROM registers. EPROM parts have none.
+    if (!Selected().eeprom || device_.EEProm <= 0 || Kind("OTP")) {
         return PhaseEnd::Done;
     }
+    const bool family18 = device_.Family == 18;
     p_.EnterProgMode();
     if (op == opRead) {
         image_.InitDatosEditG(device_);
@@ -30,13 +31,15 @@ OperationEngine::PhaseEnd OperationEngine::EepromPhase(Operation op) {
                 return Fail("Error en los códigos de datos (fuera de rango), dir: " + Hex(a, 4) +
                             " fila: " + Hex(a / 16, 4) + " col: " + Hex(a % 16, 2));
             }
-            if (op == opWrite) {
+            if (op == opWrite && family18) {
+                WriteEeprom18(a, static_cast<int32_t>(v));
+            } else if (op == opWrite) {
                 Cmd16(Cmd16::LoadDataData, static_cast<uint32_t>(v));
                 Cmd16(Cmd16::BeginEraseProgram);
                 SleepMs(Kind("Flash2") ? kFlash2EepromWriteMs : kEepromWriteMs);
             }
         }
-        const int32_t d = Cmd16(Cmd16::ReadDataData) % 256;
+        const int32_t d = family18 ? ReadEeprom18(a) : Cmd16(Cmd16::ReadDataData) % 256;
         if (op == opRead) {
             image_.DatosEditG.SetAt(a, Hex(d, 2));
         } else if (op == opBlankCheck) {
@@ -47,7 +50,9 @@ OperationEngine::PhaseEnd OperationEngine::EepromPhase(Operation op) {
         } else if (d != v) {
             return Fail("Error de verificación en dir: " + Hex(a, 4));
         }
-        Cmd16(Cmd16::IncrementAddress);
+        if (!family18) {
+            Cmd16(Cmd16::IncrementAddress);
+        }
     }
     return PhaseEnd::Done;
 }

@@ -6,6 +6,9 @@ constexpr int32_t kIdWordBase = 0x3F80; // ID words carry their nibble in bits 0
 constexpr int kIdWords = 4;
 constexpr int kStepsToConfigWord = 3; // from 0x2004 to 0x2007
 constexpr int kConfigBytes18 = 14;
+constexpr int32_t kIdStart18 = 0x200000;
+constexpr int kIdBytes18 = 8;
+constexpr int32_t kErasedByte18 = 0xFF;
 constexpr uint32_t kFlash2WriteMs = 10;
 
 } // namespace
@@ -13,7 +16,8 @@ constexpr uint32_t kFlash2WriteMs = 10;
 OperationEngine::PhaseEnd OperationEngine::IdConfigPhase(Operation op) {
     const Scope s = Selected();
     if (device_.Family == 18) {
-        return s.config ? ConfigPhase18(op) : PhaseEnd::Done;
+        const PhaseEnd ids = s.ident ? IdPhase18(op) : PhaseEnd::Done;
+        return ids == PhaseEnd::Done && s.config ? ConfigPhase18(op) : ids;
     }
     if (!s.ident && !s.config) {
         return PhaseEnd::Done;
@@ -91,6 +95,37 @@ OperationEngine::PhaseEnd OperationEngine::ConfigPhase16(Operation op) {
         }
     } else if (!ConfigMatches(0, d, cw)) {
         return Fail("Error al verificar palabra de configuración.");
+    }
+    return PhaseEnd::Done;
+}
+
+// The eight ID bytes at 200000h, written as one write-buffer row (single-panel on the
+// DS39576B parts, as ProgramLocation sets it up) and read back with table reads.
+OperationEngine::PhaseEnd OperationEngine::IdPhase18(Operation op) {
+    p_.EnterProgMode();
+    Progress("Identificador", 0);
+    if (op == opWrite) {
+        for (int i = 0; i < kIdBytes18; ++i) {
+            p_.ProgramLocation(kIdStart18 + i, image_.IdByte18(i), kIdStart18 + kIdBytes18);
+        }
+    }
+    p_.LoadTablePointer(kIdStart18);
+    for (int i = 0; i < kIdBytes18; ++i) {
+        const int32_t d = Cmd18(Cmd18::TableReadPostInc);
+        const int32_t expected = image_.IdByte18(i);
+        if (op == opRead) {
+            image_.SetIdByte18(i, d);
+        } else if (op == opBlankCheck) {
+            if (d != kErasedByte18) {
+                return Fail("Error de borrado en ID pos " + Hex(i, 2));
+            }
+        } else if (d != expected) {
+            return Fail("Error de verificación de ID pos " + Hex(i, 2) + " " + Hex(expected, 2) +
+                        "==" + Hex(d, 2));
+        }
+    }
+    if (op == opRead) {
+        host_.ImageChanged();
     }
     return PhaseEnd::Done;
 }

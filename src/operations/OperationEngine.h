@@ -70,6 +70,11 @@ private:
     void WriteConfig18();
     bool CheckConfig18();
     PhaseEnd EepromPhase(Operation op);
+    PhaseEnd IdPhase18(Operation op);
+    void PointEeprom18(int32_t address);
+    int32_t ShiftOutW18();
+    int32_t ReadEeprom18(int32_t address);
+    void WriteEeprom18(int32_t address, int32_t value);
 
     void EraseStep18(int high, int low);
     void BulkErase16(int32_t setupLoad, int32_t bulkCommand);

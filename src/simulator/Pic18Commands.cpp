@@ -87,6 +87,8 @@ void Pic18Target::ExecuteCore(uint16_t word) {
         eepgd_ = word == BsfEepgd;
     } else if (word == BsfCfgs || word == BcfCfgs) {
         cfgs_ = word == BsfCfgs;
+    } else if (ExecuteDataEeprom(word)) {
+        // handled by the data EEPROM registers
     } else if (word != Nop && (word & PrefixMask) != SecondWord) {
         // A lone second word executes as a NOP on the PIC18; anything else is outside the
         // subset and would do something the simulation does not model.

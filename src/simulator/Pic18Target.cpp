@@ -52,12 +52,18 @@ void Pic18Target::EnterProgramMode(int64_t now, bool clock, bool data) {
     holdEnd_ = -1;
     eraseArmed_ = false;
     eraseRunning_ = false;
+    eeadr_ = 0;
+    eeadrh_ = 0;
+    eedata_ = 0;
+    wren_ = false;
+    unlock_ = 0;
 }
 
 void Pic18Target::LeaveProgramMode(int64_t now) {
     if (eraseRunning_) {
         ResolveErase(now);
     }
+    SettleEepromWrite(now, true);
     inProgramMode_ = false;
     drive_ = Drive::None;
 }

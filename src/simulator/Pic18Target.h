@@ -12,7 +12,8 @@ namespace Sim {
 
 // A PIC18 in programming mode, from DS39576 and DS39622: 4-bit commands with 16-bit
 // operands sampled on falling edges, a subset of core instructions (W, the table pointer,
-// EECON1's EEPGD and CFGS, NOP, GOTO), table reads and writes, the write buffer and its
+// EECON1's EEPGD and CFGS, NOP, GOTO, the data EEPROM registers), table reads and writes,
+// data EEPROM reads and polled writes, the write buffer and its
 // programming pulse, bulk erase through 3C0004h/3C0005h, and the configuration bytes.
 class Pic18Target : public Target {
 public:
@@ -87,6 +88,13 @@ private:
     void Program();
     void ProgramRow(const Pic18WriteBuffer::Row& row, bool multiPanel);
 
+    // Data EEPROM through EEADR, EEDATA and EECON1 (Pic18DataEeprom.cpp). False for an
+    // instruction that is not one of its own.
+    bool ExecuteDataEeprom(uint16_t word);
+    void StartEepromWrite(int64_t now);
+    void SettleEepromWrite(int64_t now, bool interrupted);
+    uint32_t EepromAddress() const;
+
     // Erase (Pic18Erase.cpp).
     void CountEraseFrames(int64_t now);
     void ResolveErase(int64_t end);
@@ -126,6 +134,17 @@ private:
     int64_t lastGoto_ = -1;
     std::vector<uint16_t> unsupported_;
     std::vector<uint16_t> unknownErase_;
+
+    // Data EEPROM registers and the write under way.
+    uint8_t eeadr_ = 0;
+    uint8_t eeadrh_ = 0;
+    uint8_t eedata_ = 0;
+    bool wren_ = false;
+    int unlock_ = 0; // DS39576: 1 after 55h, 2 after 55h AAh to EECON2
+    bool eeWritePending_ = false;
+    uint32_t eeWriteIndex_ = 0;
+    uint8_t eeWriteData_ = 0;
+    int64_t eeWriteEnd_ = 0;
 
     // Wire state.
     Phase phase_ = Phase::Command;

@@ -46,6 +46,8 @@ const char* RuleName(Rule rule) {
         return "PanelMode";
     case Rule::UnknownEraseCode:
         return "UnknownEraseCode";
+    case Rule::EepromWriteRefused:
+        return "EepromWriteRefused";
     case Rule::BusContention:
         return "BusContention";
     case Rule::Count:

@@ -30,6 +30,7 @@ enum class Rule {
     WrongSpace,             // PIC18: EECON1 EEPGD/CFGS do not select the space being written
     PanelMode,              // PIC18 (DS39576): boot block or IDs written in multi-panel mode
     UnknownEraseCode,       // PIC18: bulk erase started with a code the chip does not define
+    EepromWriteRefused,     // PIC18: WR set without WREN, the unlock, or with EEPGD/CFGS set
     BusContention,          // chip drove the data line while the programmer was driving it
     Count
 };

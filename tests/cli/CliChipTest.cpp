@@ -6,6 +6,7 @@
 #include "simulator/MakeTarget.h"
 #include "workbench/DeviceSelection.h"
 
+#include <cstdlib>
 #include <filesystem>
 
 namespace {
@@ -64,25 +65,35 @@ TEST_F(Cli, Family16WriteReadVerifyThroughTheChipFile) {
     EXPECT_EQ(OnChip("PIC16F84A", {"-peci", "verify", back}).status, 0);
 }
 
-TEST_F(Cli, Family18WriteVerifyAndBlankThroughTheChipFile) {
-    const CliResult write = OnChip("PIC18F452", {"-pc", "write", Fixture("f452.hex")});
+// Every memory of a PIC18: program, IDs, configuration and EEPROM written from a file,
+// read back into a file of the compilers' layout, and that file verifies the chip.
+TEST_F(Cli, Family18EveryMemoryThroughTheChipFile) {
+    const CliResult write = OnChip("PIC18F452", {"-peci", "write", Fixture("f452.hex")});
     EXPECT_EQ(write.status, 0) << write.err;
     auto chip = LoadedChip("PIC18F452", Chip());
     EXPECT_EQ(chip->Peek(Sim::Space::Program, 1), 0xEFu);
     EXPECT_EQ(chip->Peek(Sim::Space::Program, 0x7FF7), 0x08u);
     EXPECT_EQ(chip->Peek(Sim::Space::Config, 3), 0x0Eu); // CONFIG2H from the file
+    EXPECT_EQ(chip->Peek(Sim::Space::Id, 7), 0x08u);
+    EXPECT_EQ(chip->Peek(Sim::Space::Eeprom, 2), 0x33u);
 
-    EXPECT_EQ(OnChip("PIC18F452", {"-pc", "verify", Fixture("f452.hex")}).status, 0);
+    EXPECT_EQ(OnChip("PIC18F452", {"-peci", "verify", Fixture("f452.hex")}).status, 0);
     const CliResult blank = OnChip("PIC18F452", {"blank"});
     EXPECT_EQ(blank.status, 1);
     EXPECT_EQ(blank.err, "Error de borrado en 0000\n");
 
-    // A family 18 read could not be saved: refused before the chip is touched.
-    const std::string before = ReadFile(Chip());
-    const CliResult read = OnChip("PIC18F452", {"read", dir.File("x.hex")});
-    EXPECT_EQ(read.status, 1);
-    EXPECT_EQ(read.err, "Opción disponible sólo para la familia 16.\n");
-    EXPECT_EQ(ReadFile(Chip()), before);
+    const std::string back = dir.File("back.hex");
+    const CliResult read = OnChip("PIC18F452", {"-peci", "read", back});
+    ASSERT_EQ(read.status, 0) << read.err;
+    const std::string text = ReadFile(back);
+    EXPECT_NE(text.find(":020000040020DA\r\n:080000000102030405060708D4\r\n"), std::string::npos);
+    EXPECT_NE(text.find(":0200000400F00A\r\n:10000000112233FF"), std::string::npos);
+    const CliResult again = OnChip("PIC18F452", {"-peci", "verify", back});
+    EXPECT_EQ(again.status, 0) << again.err;
+    EXPECT_EQ(std::system(("srec_cat " + back + " -intel -o /dev/null -intel").c_str()), 0);
+
+    // An ID given on the command line replaces the file's eight bytes.
+    EXPECT_EQ(OnChip("PIC18F452", {"-i", "--ident", "A1B2", "verify", back}).status, 1);
 }
 
 TEST_F(Cli, FailingVerifyExitsWithOneAndNamesTheAddress) {
@@ -190,7 +201,6 @@ TEST_F(Cli, DetectEmptySocketAndForeignChip) {
     EXPECT_NE(empty.err.find("No responde ningún PIC (ID leído: 3FFF)"), std::string::npos);
     EXPECT_EQ(OnChip("PIC16F876A", {"--empty-socket", "detect"}).status, 1);
     EXPECT_EQ(Run({"-d", "PIC16F84A", "--empty-socket", "blank"}).status, 2); // real port
-    EXPECT_EQ(OnChip("PIC18F452", {"-pe", "blank"}).status, 2); // no family 18 EEPROM yet
 
     // chip.hex now holds a PIC16F876A: as a PIC16F877A it is refused, then forced.
     const CliResult refused = OnChip("PIC16F877A", {"write", Fixture("f876a.hex")});

@@ -31,7 +31,7 @@ TEST_F(Cli, UsageErrorsExitWithTwoAndPrintNothingOnStandardOutput) {
         {{"convert", "in.hex"}, "convert necesita IN OUT"},
         {{"blank", "extra"}, "demasiados argumentos para blank"},
         {{"--adapter", "usb", "blank"}, "adaptador desconocido 'usb'"},
-        {{"--ident", "12345", "info"}, "identificador '12345'"},
+        {{"--ident", "12345678123456781", "info"}, "identificador '12345678123456781'"},
         {{"--ident", "xyz", "info"}, "identificador 'xyz'"},
         {{"--quiet=1", "devices"}, "no admite valor"},
         {{"devices", "-d"}, "necesita un valor"},

@@ -57,10 +57,10 @@ TEST(Pic18Core, InstructionsOutsideTheSubsetAreRecorded) {
     b.wire.Enter();
     b.wire.Core(0x2AF6); // INCF TBLPTRL
     b.wire.Core(0x0000);
-    b.wire.Core(0x6EA9); // MOVWF EEADR
+    b.wire.Core(0x6E81); // MOVWF PORTB
     ASSERT_EQ(b.chip.UnsupportedInstructions().size(), 2u);
     EXPECT_EQ(b.chip.UnsupportedInstructions()[0], 0x2AF6);
-    EXPECT_EQ(b.chip.UnsupportedInstructions()[1], 0x6EA9);
+    EXPECT_EQ(b.chip.UnsupportedInstructions()[1], 0x6E81);
     EXPECT_EQ(b.chip.TimingViolations().Count(Rule::UnsupportedInstruction), 2);
 }
 

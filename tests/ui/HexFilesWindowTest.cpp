@@ -1,9 +1,10 @@
-#include "ui/main/TLumbroForm.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
 #include "ui/FormBench.h"
+#include "ui/main/TLumbroForm.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 #include <QtTest>
 #include <fstream>
@@ -99,13 +100,27 @@ private slots:
         QCOMPARE(settings.Read("Config", "lastdir", ""), dir.File("no/such/dir"));
     }
 
-    void Family18CannotBeSaved() {
+    // A family 18 image is saved with its IDs, configuration and EEPROM, and loads back.
+    void Family18SavesEveryMemory() {
         FormBench bench(kIni, "PIC18F452");
         TLumbroForm& form = *bench.form;
-        ScriptedMessages& messages = bench.messages;
-        form.SaveAs1Click();
-        QCOMPARE(messages.Texts(),
-                 std::vector<std::string>{"Opción disponible sólo para la familia 16."});
+        form.Image().EditProgramCell(1, 1, "5a");
+        form.Image().EditDataCell(4, 1, "A5");
+        form.Image().EditIdent = "0102030405060708";
+        form.Config18().EditConf[1] = "0E0E";
+        const QString path = QString::fromStdString(bench.dir.File("f18.hex"));
+        form.SaveHexFile(path);
+        form.Image().InitHexEditG(form.Device());
+        form.Image().InitDatosEditG(form.Device());
+        form.Image().EditIdent = "FFFF";
+        form.Config18().EditConf[1] = "FFFF";
+        form.LoadHexFile(path);
+        QCOMPARE(bench.messages.Texts(), std::vector<std::string>{});
+        QCOMPARE(QString::fromStdString(form.Image().HexEditG.At(0)), QString("5A"));
+        QCOMPARE(QString::fromStdString(form.Image().DatosEditG.At(3)), QString("A5"));
+        QCOMPARE(QString::fromStdString(form.Image().EditIdent), QString("0102030405060708"));
+        QCOMPARE(QString::fromStdString(form.Config18().EditConf[1]), QString("0E0E"));
+        QCOMPARE(form.findChild<QLineEdit*>("EditIdent")->text(), QString("0102030405060708"));
     }
 };
 

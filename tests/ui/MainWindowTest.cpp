@@ -166,17 +166,24 @@ private slots:
         QCOMPARE(settings.Read("Config", "lastpic", ""), std::string("PIC18F452"));
         QVERIFY(Entry(devices, "PIC18F452")->isChecked());
         QVERIFY(!Entry(devices, "PIC16F876A")->isChecked());
-        QVERIFY(!form.findChild<QCheckBox*>("CBmemdatos")->isEnabled());
-        QVERIFY(!form.findChild<QCheckBox*>("CBident")->isEnabled());
-        QVERIFY(!form.findChild<QLineEdit*>("EditIdent")->isEnabled());
+        // Family 18 EEPROM and ID bytes are memories of the chip like any other: editable,
+        // with room for the sixteen digits of the eight ID bytes.
+        QVERIFY(form.findChild<QCheckBox*>("CBmemdatos")->isEnabled());
+        QVERIFY(form.findChild<QCheckBox*>("CBident")->isEnabled());
+        auto* ident = form.findChild<QLineEdit*>("EditIdent");
+        QVERIFY(ident->isEnabled());
+        QCOMPARE(ident->maxLength(), 16);
+        QVERIFY(ident->width() >= ident->fontMetrics().horizontalAdvance("DDDDDDDDDDDDDDDD"));
+        QVERIFY(!ident->geometry().intersects(form.findChild<QLabel*>("Label1")->geometry()));
         auto* datos = form.findChild<QTableView*>("DatosEditG");
         QModelIndex cell = datos->model()->index(0, 0);
         QCOMPARE(datos->model()->data(cell).toString(), QString("FF"));
-        QVERIFY(!(datos->model()->flags(cell) & Qt::ItemIsEditable));
+        QVERIFY(datos->model()->flags(cell) & Qt::ItemIsEditable);
         QCOMPARE(form.StatusPanel(4), QString());
 
         Entry(devices, "PIC16F84A")->trigger();
         QVERIFY(form.findChild<QCheckBox*>("CBmemdatos")->isEnabled());
+        QCOMPARE(ident->maxLength(), 4);
         QVERIFY(datos->model()->flags(datos->model()->index(0, 0)) & Qt::ItemIsEditable);
         QCOMPARE(form.StatusPanel(4), QString("CONF=3FF2"));
     }

@@ -149,6 +149,10 @@ private:
     bool endRequested_ = false;
     bool started_ = false;
     bool commandRunning_ = false;
+    // Right edge and widths of the identifier field in the design layout.
+    static constexpr int kIdentRight = 737;
+    static constexpr int kIdentWidth16 = 58;
+    static constexpr int kIdentWidth18 = 138;
 
     AnchoredLayout layout_;
     QWidget* central_ = nullptr;

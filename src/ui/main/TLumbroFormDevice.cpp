@@ -64,10 +64,17 @@ void TLumbroForm::SelectDevice(QAction* entry) {
 }
 
 void TLumbroForm::ApplyFamilyControls() {
-    bool family16 = device_.Family == 16;
-    CBmemdatos->setEnabled(family16);
-    CBident->setEnabled(family16);
-    EditIdent->setEnabled(family16);
-    DatosEditG->setEnabled(family16);
-    datosModel_->SetEditable(family16);
+    const bool eeprom = device_.EEProm > 0;
+    CBmemdatos->setEnabled(eeprom);
+    DatosEditG->setEnabled(eeprom);
+    datosModel_->SetEditable(eeprom);
+    // Family 16 has four ID nibbles; family 18 eight ID bytes, shown as 16 digits in a
+    // field that grows leftwards, its caption beside it.
+    const bool family18 = device_.Family == 18;
+    EditIdent->setMaxLength(family18 ? 16 : 4);
+    const int width = family18 ? kIdentWidth18 : kIdentWidth16;
+    const int labelWidth = Label1->geometry().width();
+    layout_.Move(EditIdent, {kIdentRight - width, 0, width, 21});
+    layout_.Move(Label1, {kIdentRight - width - 6 - labelWidth, 2, labelWidth, 16});
+    layout_.Apply(central_->size());
 }

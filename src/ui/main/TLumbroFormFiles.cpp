@@ -1,9 +1,9 @@
 #include "ui/main/TLumbroForm.h"
 
-#include "ui/dialogs/TPalConfForm.h"
-#include "ui/dialogs/TPalConfForm18.h"
 #include "image/HexFiles.h"
 #include "image/RecentFiles.h"
+#include "ui/dialogs/TPalConfForm.h"
+#include "ui/dialogs/TPalConfForm18.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -80,10 +80,6 @@ void TLumbroForm::LoadHexFile(const QString& path) {
 }
 
 void TLumbroForm::SaveAs1Click() {
-    if (device_.Family != 16) {
-        messages_.ShowError(kOnlyFamily16);
-        return;
-    }
     QFileDialog dialog(this, "Save As", lastDir_);
     dialog.setObjectName("SaveHexDialogo");
     dialog.setNameFilters({"Hex Files (*.hex *.HEX)", "Todos los ficheros (*)"});
@@ -96,15 +92,11 @@ void TLumbroForm::SaveAs1Click() {
 }
 
 void TLumbroForm::SaveHexFile(const QString& path) {
-    if (device_.Family != 16) {
-        messages_.ShowError(kOnlyFamily16);
-        return;
-    }
     // The directory is remembered as soon as the user has chosen it, even when the file
     // then cannot be created.
     SetLastDir(QFileInfo(path).absolutePath());
     const std::string error =
-        SaveHexImage(path.toStdString(), device_, image_, config16_.GetConfigWord());
+        SaveHexImage(path.toStdString(), device_, image_, config16_, config18_);
     SyncIdentField();
     if (!error.empty()) {
         messages_.ShowError(error);

@@ -5,6 +5,14 @@ void AnchoredLayout::Place(QWidget* widget, QRect rect, int anchors) {
     items_.push_back(Item{widget, rect, anchors});
 }
 
+void AnchoredLayout::Move(QWidget* widget, QRect rect) {
+    for (Item& item : items_) {
+        if (item.widget == widget) {
+            item.rect = rect;
+        }
+    }
+}
+
 void AnchoredLayout::Apply(QSize current) const {
     int dw = current.width() - design_.width();
     int dh = current.height() - design_.height();

@@ -13,6 +13,8 @@ public:
     explicit AnchoredLayout(QSize designSize) : design_(designSize) {}
 
     void Place(QWidget* widget, QRect rect, int anchors = Left | Top);
+    // Gives a placed widget another design rectangle (same anchors); Apply shows it.
+    void Move(QWidget* widget, QRect rect);
     void Apply(QSize current) const;
 
 private:
