@@ -20,6 +20,9 @@ int RunInfo(const Workbench& bench) {
     std::printf("EEPromStart=0x%s\n", Hex(d.EEPromStart, 4).c_str());
     std::printf("Programming=%s\n", d.Programming.c_str());
     std::printf("WBufSize=%d\n", d.WBufSize);
+    if (d.ConfigWords > 1) {
+        std::printf("ConfigWords=%d\n", d.ConfigWords);
+    }
     if (d.DeviceId >= 0) {
         std::printf("DeviceID=0x%s\n", Hex(d.DeviceId, 4).c_str());
         std::printf("DeviceIDMask=0x%s\n", Hex(d.DeviceIdMask, 4).c_str());

@@ -27,18 +27,39 @@ void ConfigWord16::SetConfigWord(int32_t value) {
     LastConfigWord = value;
 }
 
-void ConfigWord16::SetBitNames(const std::string& text) {
+namespace {
+
+// Captions of bits 13 down to 0 from a space-separated list: each caption but the last
+// keeps its trailing space; bit 0 gets whatever text is left.
+void SplitNames(const std::string& text, std::array<std::string, ConfigWord16::kBits>& names) {
     std::string rest = text;
-    for (int bit = kBits - 1; bit >= 1; --bit) {
+    for (int bit = ConfigWord16::kBits - 1; bit >= 1; --bit) {
         size_t space = rest.find(' ');
         if (space == std::string::npos) {
-            names_[static_cast<size_t>(bit)].clear();
+            names[static_cast<size_t>(bit)].clear();
             continue;
         }
-        names_[static_cast<size_t>(bit)] = rest.substr(0, space + 1);
+        names[static_cast<size_t>(bit)] = rest.substr(0, space + 1);
         rest.erase(0, space + 1);
     }
-    names_[0] = rest;
+    names[0] = rest;
+}
+
+} // namespace
+
+void ConfigWord16::SetBitNames(const std::string& text) {
+    SplitNames(text, names_);
+}
+
+void ConfigWord16::SetBitNames2(const std::string& text) {
+    SplitNames(text, names2_);
+}
+
+void ConfigWord16::SetBit2(int bit, bool checked) {
+    if (bit < 0 || bit >= kBits) {
+        return;
+    }
+    Word2 = checked ? (Word2 | 1 << bit) : (Word2 & ~(1 << bit));
 }
 
 void ConfigWord16::ShowConfigWord() {

@@ -32,6 +32,17 @@ public:
     void Apply();
 
     const std::string& BitName(int bit) const { return names_[static_cast<size_t>(bit)]; }
+
+    // The second configuration word at 2008h (16F87/88). Devices without it keep
+    // HasWord2 false and the word unused.
+    bool HasWord2 = false;
+    int32_t Word2 = 0x3FFF;
+    std::string Word2Default = "3FFF"; // the recommended second word, as shown
+    // Names of bits 13 down to 0 of the second word ("-" for unimplemented bits).
+    void SetBitNames2(const std::string& text);
+    const std::string& BitName2(int bit) const { return names2_[static_cast<size_t>(bit)]; }
+    // Sets or clears one bit of the second word.
+    void SetBit2(int bit, bool checked);
     int32_t LastConfigWord = 0;
     std::string PalEdit = "0000";  // the word in hex, editable
     std::string PalEdit2 = "0000"; // the recommended word
@@ -42,5 +53,6 @@ private:
 
     std::array<bool, kBits> bits_{};
     std::array<std::string, kBits> names_{"FOSC0", "FOSC1", "WDTE", "_PWRTE"};
+    std::array<std::string, kBits> names2_{};
     int oscillator_ = 2;
 };

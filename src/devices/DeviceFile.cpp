@@ -65,6 +65,8 @@ DeviceSection ReadDeviceSection(const IniFile& ini, const std::string& name) {
     s.palConfDef16 = ini.ReadInteger(name, "PalConfDef", PalConfDef16);
     s.palConfDef18 = ini.ReadString(name, "PalConfDef", PalConfDef18);
     s.palConf = ini.ReadString(name, "PalConf", PalConf);
+    s.palConfDef2 = ReadBounded(ini, name, "PalConfDef2", -1, 0, 0x3FFF);
+    s.palConf2 = ini.ReadString(name, "PalConf2", PalConf);
     r.Programming = ini.ReadString(name, "Programming", Programming);
     r.DeviceId = ReadBounded(ini, name, "DeviceID", -1, 0, 0xFFFF);
     r.DeviceIdMask = ReadBounded(ini, name, "DeviceIDMask", 0, 1, 0xFFFF);

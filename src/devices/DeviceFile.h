@@ -25,6 +25,10 @@ struct DeviceSection {
     int32_t palConfDef16 = DeviceDefaults::PalConfDef16;
     std::string palConfDef18 = DeviceDefaults::PalConfDef18;
     std::string palConf = DeviceDefaults::PalConf;
+    // Family 16 parts with a second configuration word at 2008h: its recommended value
+    // ("PalConfDef2", -1 when absent) and bit names ("PalConf2").
+    int32_t palConfDef2 = -1;
+    std::string palConf2 = DeviceDefaults::PalConf;
 };
 
 // The device list: "port" of [Config] and every section whose name starts with "PIC".

@@ -18,6 +18,8 @@ struct DeviceRecord {
     int32_t WBufSize = 0;    // family 18 write buffer length, 8 after every selection
     // The chip's device ID with its revision bits zero, and the bits that identify the
     // part; DeviceId < 0 when the device file gives none ("DeviceID", "DeviceIDMask").
+    // Family 16 configuration words: 1, or 2 with "PalConfDef2" (16F87/88, 2008h).
+    int32_t ConfigWords = 1;
     int32_t DeviceId = -1;
     int32_t DeviceIdMask = 0;
     // Implemented bits of each configuration word ("PalConfMask"): family 16 one word per

@@ -26,8 +26,11 @@ void LoadHexImage(std::istream& in, HexLoadTargets targets) {
 
 std::string SaveHexImage(const std::string& path, const DeviceRecord& device, MemoryImage& image,
                          const ConfigWord16& config16, const ConfigWords18& config18) {
-    HexImage hex = device.Family == 18 ? BuildHexLines18(device, image, config18.EditConf)
-                                       : BuildHexLines(device, image, config16.GetConfigWord());
+    HexImage hex = device.Family == 18
+                       ? BuildHexLines18(device, image, config18.EditConf)
+                       : BuildHexLines(device, image, config16.GetConfigWord(),
+                                       config16.HasWord2 ? std::optional<int32_t>(config16.Word2)
+                                                         : std::nullopt);
     if (!hex.error.empty()) {
         return hex.error;
     }

@@ -152,12 +152,17 @@ Loader::ItemResult Loader::Item(std::string_view line, uint32_t a, int i) {
         return ItemResult::Stored;
     }
     const uint32_t configStart = static_cast<uint32_t>(d.ConfigStart);
-    if (family16_ && a >= configStart && a - configStart < 8) {
+    // IDs, reserved words, the configuration word, and a second one (2008h) on parts
+    // that have it.
+    const uint32_t configWords = d.ConfigWords >= 2 ? 9 : 8;
+    if (family16_ && a >= configStart && a - configStart < configWords) {
         uint32_t k = a - configStart;
         if (k <= 3) {
             IdentDigit(line, k, i);
         } else if (k == 7 && complete) {
             t_.config16.SetConfigWord(static_cast<int32_t>(HexValue(*high + *low).value_or(0)));
+        } else if (k == 8 && complete) {
+            t_.config16.Word2 = static_cast<int32_t>(HexValue(*high + *low).value_or(0) & 0x3FFF);
         }
         return ItemResult::Stored;
     }

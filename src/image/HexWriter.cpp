@@ -42,7 +42,8 @@ std::string HexRecord(uint32_t address, const std::string& type, const std::stri
     return line + HexChecksum(line).value_or("00");
 }
 
-HexImage BuildHexLines(const DeviceRecord& device, MemoryImage& image, int32_t configWord) {
+HexImage BuildHexLines(const DeviceRecord& device, MemoryImage& image, int32_t configWord,
+                       std::optional<int32_t> configWord2) {
     HexImage out;
     RecordList records(out.lines);
     const int64_t maxWord = (int64_t{1} << device.ProgBits) - 1;
@@ -69,7 +70,9 @@ HexImage BuildHexLines(const DeviceRecord& device, MemoryImage& image, int32_t c
     }
     const int64_t configArea = 2 * int64_t{device.ConfigStart};
     if (!records.Add(configArea, idData) ||
-        !records.Add(configArea + 2 * kConfigWordOffset, WordBytes(configWord))) {
+        !records.Add(configArea + 2 * kConfigWordOffset, WordBytes(configWord)) ||
+        (configWord2 &&
+         !records.Add(configArea + 2 * (kConfigWordOffset + 1), WordBytes(*configWord2)))) {
         return Refused("Error en la dirección de configuración (fuera de rango), dir: " +
                        Hex(device.ConfigStart, 4));
     }

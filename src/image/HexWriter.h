@@ -20,7 +20,9 @@ struct HexImage {
     std::vector<std::string> lines;
     std::string error;
 };
-HexImage BuildHexLines(const DeviceRecord& device, MemoryImage& image, int32_t configWord);
+// A second configuration word (16F87/88) goes at 2 x (ConfigStart + 8), 4010h.
+HexImage BuildHexLines(const DeviceRecord& device, MemoryImage& image, int32_t configWord,
+                       std::optional<int32_t> configWord2 = std::nullopt);
 
 // The lines of a family 18 image in the layout assemblers and compilers use: program
 // bytes at their own addresses, the eight ID bytes at 200000h, the fourteen configuration

@@ -102,12 +102,11 @@ bool OperationEngine::EraseAreas(bool program, bool eeprom, bool ident, bool con
             for (int i = 0; i < kStepsToConfigWord; ++i) {
                 Cmd16(Cmd16::IncrementAddress);
             }
-            if (Kind("Flash2")) {
-                Cmd16(Cmd16::LoadDataProgram, kErasedWord);
-                Cmd16(Cmd16::BeginEraseProgram);
-                SleepMs(kFlash2RowWriteMs);
-            } else {
-                p_.ProgramLocation(7, kErasedWord, image_.ProgUsed);
+            for (int32_t w = 0; w < device_.ConfigWords; ++w) {
+                if (w > 0) {
+                    Cmd16(Cmd16::IncrementAddress); // the second word, 2008h
+                }
+                WriteConfigWord16(kErasedWord);
             }
         } else {
             p_.EnterProgMode();

@@ -72,29 +72,50 @@ OperationEngine::PhaseEnd OperationEngine::IdPhase16(Operation op) {
 
 OperationEngine::PhaseEnd OperationEngine::ConfigPhase16(Operation op) {
     Progress("Pal_Conf", -1);
-    const int32_t cw = config16_.GetConfigWord();
+    PhaseEnd end = ConfigWordPhase16(op, 0);
+    if (end == PhaseEnd::Done && device_.ConfigWords >= 2) {
+        Cmd16(Cmd16::IncrementAddress); // 2007h to the second word at 2008h
+        end = ConfigWordPhase16(op, 1);
+    }
+    return end;
+}
+
+void OperationEngine::WriteConfigWord16(int32_t cw) {
+    if (Kind("Flash2")) {
+        Cmd16(Cmd16::LoadDataProgram, static_cast<uint32_t>(cw));
+        Cmd16(Cmd16::BeginEraseProgram);
+        SleepMs(kFlash2WriteMs);
+    } else {
+        p_.ProgramLocation(7, cw, image_.ProgUsed);
+    }
+}
+
+// One configuration word where the address counter points: 2007h (word 0) or 2008h.
+OperationEngine::PhaseEnd OperationEngine::ConfigWordPhase16(Operation op, size_t word) {
+    const bool second = word > 0;
+    const int32_t cw = second ? config16_.Word2 : config16_.GetConfigWord();
     if (op == opWrite) {
-        if (Kind("Flash2")) {
-            Cmd16(Cmd16::LoadDataProgram, static_cast<uint32_t>(cw));
-            Cmd16(Cmd16::BeginEraseProgram);
-            SleepMs(kFlash2WriteMs);
-        } else {
-            p_.ProgramLocation(7, cw, image_.ProgUsed);
-        }
+        WriteConfigWord16(cw);
     }
     if (Kind("Flash1") && op == opWrite) {
         return PhaseEnd::Done;
     }
     const int32_t d = Cmd16(Cmd16::ReadDataProgram);
     if (op == opRead) {
-        config16_.SetConfigWord(d);
+        if (second) {
+            config16_.Word2 = d;
+        } else {
+            config16_.SetConfigWord(d);
+        }
         host_.ImageChanged();
     } else if (op == opBlankCheck) {
-        if (!ConfigMatches(0, d, BlankWord())) {
-            return Fail("Error de borrado de la palabra de configuración");
+        if (!ConfigMatches(word, d, BlankWord())) {
+            return Fail(std::string("Error de borrado de la palabra de configuración") +
+                        (second ? " 2" : ""));
         }
-    } else if (!ConfigMatches(0, d, cw)) {
-        return Fail("Error al verificar palabra de configuración.");
+    } else if (!ConfigMatches(word, d, cw)) {
+        return Fail(second ? "Error al verificar palabra de configuración 2."
+                           : "Error al verificar palabra de configuración.");
     }
     return PhaseEnd::Done;
 }

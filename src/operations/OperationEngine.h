@@ -66,6 +66,8 @@ private:
     PhaseEnd IdConfigPhase(Operation op);
     PhaseEnd IdPhase16(Operation op);
     PhaseEnd ConfigPhase16(Operation op);
+    PhaseEnd ConfigWordPhase16(Operation op, size_t word);
+    void WriteConfigWord16(int32_t cw);
     PhaseEnd ConfigPhase18(Operation op);
     void WriteConfig18();
     bool CheckConfig18();

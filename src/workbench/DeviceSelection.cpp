@@ -35,6 +35,12 @@ SelectionResult SelectDevice(const std::string& name, const std::string& iniPath
     t.config16.SetConfigWord(section.palConfDef16);
     t.config16.PalEdit2 = Hex(section.palConfDef16, 4);
     t.config16.SetBitNames(section.palConf);
+    const bool word2 = family == 16 && section.palConfDef2 >= 0;
+    t.record.ConfigWords = word2 ? 2 : 1;
+    t.config16.HasWord2 = word2;
+    t.config16.Word2 = word2 ? section.palConfDef2 : 0x3FFF;
+    t.config16.Word2Default = Hex(t.config16.Word2, 4);
+    t.config16.SetBitNames2(section.palConf2);
 
     if (t.record.EEProm > 0) {
         t.image.InitDatosEditG(t.record);

@@ -120,3 +120,41 @@ TEST_F(Cli, ReaderWarningsAbortUnlessIgnored) {
     EXPECT_EQ(ignored.err, "Hex File: dirección fuera de rango\n");
     EXPECT_EQ(WindowImage("PIC16F84A", out).image.HexEditG.At(0), "2805");
 }
+
+// The 16F87/88 second configuration word (2008h, file address 4010h): a compiler's file
+// loads without a warning, is written and read back with both words, and saved where it
+// came from.
+TEST_F(Cli, SecondConfigurationWordOfThe16F88) {
+    const std::string file =
+        dir.Write("f88.hex", ":020000040000FA\r\n" + HexRecord(0, "00", "8A01") + "\r\n" +
+                                 HexRecord(0x400E, "00", "623FFC3F") + "\r\n:00000001FF\r\n");
+    const std::string converted = dir.File("converted.hex");
+    const CliResult convert = Run({"-d", "PIC16F88", "convert", file, converted});
+    ASSERT_EQ(convert.status, 0) << convert.err;
+    EXPECT_EQ(convert.err, "");
+    const std::string saved = ReadFile(converted);
+    EXPECT_NE(saved.find(HexRecord(0x400E, "00", "623F")), std::string::npos) << saved;
+    EXPECT_NE(saved.find(HexRecord(0x4010, "00", "FC3F")), std::string::npos) << saved;
+
+    const std::vector<std::string> onChip = {
+        "--adapter", "simulator", "--chip", dir.File("chip.hex"), "-d", "PIC16F88", "-pc"};
+    auto run = [&](std::vector<std::string> args) {
+        args.insert(args.begin(), onChip.begin(), onChip.end());
+        return Run(args);
+    };
+    EXPECT_EQ(run({"write", file}).status, 0);
+    const std::string back = dir.File("back.hex");
+    ASSERT_EQ(run({"read", back}).status, 0);
+    const std::string read = ReadFile(back);
+    EXPECT_NE(read.find(HexRecord(0x400E, "00", "623F")), std::string::npos) << read;
+    EXPECT_NE(read.find(HexRecord(0x4010, "00", "FC3F")), std::string::npos) << read;
+    EXPECT_EQ(run({"verify", back}).status, 0);
+
+    // mikroC leaves the unimplemented bits 13-2 of CONFIG2 at 0: the implemented IESO
+    // and FCMEN are 0 as on the chip, so the chip verifies.
+    const std::string zeros =
+        dir.Write("zeros.hex", HexRecord(0, "00", "8A01") + "\r\n" +
+                                   HexRecord(0x400E, "00", "623F0000") + "\r\n:00000001FF\r\n");
+    const CliResult masked = run({"verify", zeros});
+    EXPECT_EQ(masked.status, 0) << masked.err;
+}

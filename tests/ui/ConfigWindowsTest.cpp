@@ -46,6 +46,37 @@ private slots:
         QCOMPARE(palEdit->text(), QString("3FF0")); // back to the last word applied
     }
 
+    // The 16F87/88 second word: hidden for other parts; its named bits are boxes and its
+    // value can be typed.
+    void Family16SecondWord() {
+        ConfigWord16 model;
+        TPalConfForm form(model);
+        form.show();
+        form.Refresh();
+        QVERIFY(!form.findChild<QWidget*>("Word2Box")->isVisible());
+
+        model.HasWord2 = true;
+        model.Word2 = 0x3FFF;
+        model.Word2Default = "3FFF";
+        model.SetBitNames2("- - - - - - - - - - - - IESO FCMEN");
+        form.Refresh();
+        QVERIFY(form.findChild<QWidget*>("Word2Box")->isVisible());
+        auto* fcmen = form.findChild<QCheckBox*>("PW2_1");
+        QCOMPARE(form.findChild<QCheckBox*>("PW2_0")->text(), QString("IESO"));
+        QCOMPARE(fcmen->text(), QString("FCMEN"));
+        QVERIFY(!form.findChild<QCheckBox*>("PW2_2")->isVisible());
+        fcmen->click();
+        QCOMPARE(model.Word2, 0x3FFE);
+        auto* edit = form.findChild<QLineEdit*>("PalEditW2");
+        QCOMPARE(edit->text(), QString("3FFE"));
+        edit->clear();
+        QTest::keyClicks(edit, "3ffc");
+        QCOMPARE(model.Word2, 0x3FFC);
+        QVERIFY(!form.findChild<QCheckBox*>("PW2_0")->isChecked());
+        QCOMPARE(form.findChild<QLineEdit*>("PalEditW2Def")->text(), QString("3FFF"));
+        QCOMPARE(model.GetConfigWord(), 0); // the first word is left alone
+    }
+
     void Family18FieldsNormaliseWhenLeftAndRecommendedRestores() {
         ConfigWords18 model;
         model.SetDefaultWords("$2200 $0E0E $0100 $0081 $C00F $E00F $400F");

@@ -61,6 +61,7 @@ TPalConfForm::TPalConfForm(ConfigWord16& model, QWidget* parent) : QDialog(paren
     osc_[2]->setChecked(true);
 
     BuildLegend();
+    BuildWord2();
 
     AddLabel(this, "Label1", "Palabra de Configuración:", 8, 336);
     PalEdit = AddWordEdit(this, "PalEdit", {160, 332, 50, 21});
@@ -74,6 +75,8 @@ TPalConfForm::TPalConfForm(ConfigWord16& model, QWidget* parent) : QDialog(paren
     AddLabel(this, "Label13", "Palabra recomendada", 8, 368);
     PalEdit2 = AddWordEdit(this, "PalEdit2", {160, 364, 50, 21});
     PalEdit2->setEnabled(false);
+    PalEditW2Def = AddWordEdit(this, "PalEditW2Def", {216, 364, 50, 21});
+    PalEditW2Def->setEnabled(false);
 
     auto* back = new QPushButton("Volver", this);
     back->setObjectName("Button1");
@@ -108,6 +111,69 @@ void TPalConfForm::BuildLegend() {
     }
 }
 
+// The 16F87/88 second word: its hex value and a box for each bit that has a name.
+void TPalConfForm::BuildWord2() {
+    word2Box_ = new QGroupBox("Palabra 2 (2008h)", this);
+    word2Box_->setObjectName("Word2Box");
+    word2Box_->setGeometry(376, 8, 116, 104);
+    PalEditW2 = AddWordEdit(word2Box_, "PalEditW2", {12, 20, 50, 21});
+    connect(PalEditW2, &QLineEdit::textEdited, this, &TPalConfForm::Word2Edited);
+    for (int k = 0; k < kWord2Boxes; ++k) {
+        auto* check = new QCheckBox(word2Box_);
+        check->setObjectName(QString("PW2_%1").arg(k));
+        check->setGeometry(12, 46 + k * 18, 100, 18);
+        connect(check, &QCheckBox::clicked, this, &TPalConfForm::Word2Clicked);
+        word2Checks_[static_cast<size_t>(k)] = check;
+    }
+}
+
+void TPalConfForm::RefreshWord2() {
+    word2Box_->setVisible(model_.HasWord2);
+    PalEditW2Def->setVisible(model_.HasWord2);
+    PalEditW2->setText(QString("%1").arg(model_.Word2, 4, 16, QChar('0')).toUpper());
+    PalEditW2Def->setText(QString::fromStdString(model_.Word2Default));
+    int k = 0;
+    for (int bit = ConfigWord16::kBits - 1; bit >= 0 && k < kWord2Boxes; --bit) {
+        const QString name = QString::fromStdString(model_.BitName2(bit)).trimmed();
+        if (name.isEmpty() || name == "-") {
+            continue;
+        }
+        QCheckBox* check = word2Checks_[static_cast<size_t>(k)];
+        check->setText(name);
+        check->setChecked(((model_.Word2 >> bit) & 1) != 0);
+        check->setVisible(true);
+        word2Bits_[static_cast<size_t>(k++)] = bit;
+    }
+    for (; k < kWord2Boxes; ++k) {
+        word2Checks_[static_cast<size_t>(k)]->setVisible(false);
+    }
+}
+
+void TPalConfForm::Word2Clicked() {
+    for (int k = 0; k < kWord2Boxes; ++k) {
+        QCheckBox* check = word2Checks_[static_cast<size_t>(k)];
+        if (check->isVisible()) {
+            model_.SetBit2(word2Bits_[static_cast<size_t>(k)], check->isChecked());
+        }
+    }
+    RefreshWord2();
+}
+
+// A complete word (four digits, at most 3FFF) takes effect once typed; anything else
+// waits, in upper case.
+void TPalConfForm::Word2Edited(const QString& text) {
+    const int cursor = PalEditW2->cursorPosition();
+    bool ok = false;
+    const int value = text.toInt(&ok, 16);
+    if (ok && text.size() == 4 && value >= 0 && value <= 0x3FFF) {
+        model_.Word2 = value;
+        RefreshWord2();
+    } else {
+        PalEditW2->setText(text.toUpper());
+    }
+    PalEditW2->setCursorPosition(cursor);
+}
+
 int TPalConfForm::Execute() {
     Refresh();
     pc_[8]->setFocus();
@@ -123,6 +189,7 @@ void TPalConfForm::Refresh() {
     osc_[static_cast<size_t>(model_.Oscillator())]->setChecked(true);
     PalEdit->setText(QString::fromStdString(model_.PalEdit));
     PalEdit2->setText(QString::fromStdString(model_.PalEdit2));
+    RefreshWord2();
 }
 
 void TPalConfForm::PCClick() {
