@@ -85,3 +85,56 @@ TEST(HexFixtures, LoadSaveLoadGivesTheSameImage) {
         }
     }
 }
+
+// Family 18 files of the fixtures and with records of odd length at odd addresses, in
+// every memory: saved in the compilers' layout, they load back to the same image; bytes
+// past the EEPROM or the IDs get the range warning.
+TEST(HexRoundTrip, Family18EveryMemory) {
+    const std::string odd = ":020000040000FA\n" + HexRecord(0x0003, "00", "A1B2C3") + "\n" +
+                            HexRecord(0x7FFF, "00", "5D") + "\n:020000040020DA\n" +
+                            HexRecord(0x0005, "00", "0A0B0C") + "\n:020000040030CA\n" +
+                            HexRecord(0x0001, "00", "27") + "\n" + HexRecord(0x000D, "00", "40") +
+                            "\n:0200000400F00A\n" + HexRecord(0x00FF, "00", "E7") + "\n" +
+                            HexRecord(0x0011, "00", "55AA66") + "\n:00000001FF\n";
+    std::ifstream fixture(Fixture("f452.hex"), std::ios::binary);
+    const std::string f452((std::istreambuf_iterator<char>(fixture)), {});
+    for (const std::string& text : {f452, odd}) {
+        HexBench first = HexBench::Family18();
+        first.Load(text);
+        ASSERT_TRUE(first.messages.log.empty());
+        const HexImage saved = BuildHexLines18(first.device, first.image, first.config18.EditConf);
+        ASSERT_TRUE(saved.error.empty()) << saved.error;
+        std::string again;
+        for (const std::string& line : saved.lines) {
+            again += line + "\r\n";
+        }
+        HexBench second = HexBench::Family18();
+        second.Load(again);
+        EXPECT_TRUE(second.messages.log.empty());
+        for (int32_t a = 0; a < first.device.ProgMem; ++a) {
+            ASSERT_EQ(second.image.HexEditG.At(a), first.image.HexEditG.At(a)) << a;
+        }
+        for (int32_t a = 0; a < first.device.EEProm; ++a) {
+            ASSERT_EQ(second.image.DatosEditG.At(a), first.image.DatosEditG.At(a)) << a;
+        }
+        for (int i = 0; i < MemoryImage::kIdBytes18; ++i) {
+            EXPECT_EQ(second.image.IdByte18(i), first.image.IdByte18(i)) << i;
+        }
+        EXPECT_EQ(second.config18.EditConf, first.config18.EditConf);
+    }
+    HexBench b = HexBench::Family18();
+    b.Load(odd);
+    EXPECT_EQ(b.image.IdByte18(5), 0x0A);
+    EXPECT_EQ(b.image.IdByte18(7), 0x0C);
+    EXPECT_EQ(b.image.DatosEditG.At(0xFF), "E7");
+    EXPECT_EQ(b.image.EEPromUsed, 0x100);
+    EXPECT_EQ(b.config18.EditConf[6].substr(0, 2), "40");
+
+    HexBench beyond = HexBench::Family18();
+    beyond.Load(":0200000400F00A\n" + HexRecord(0x0100, "00", "01") + "\n:020000040020DA\n" +
+                HexRecord(0x0008, "00", "02") + "\n:00000001FF\n");
+    EXPECT_EQ(beyond.messages.Texts(),
+              (std::vector<std::string>{"Hex File: dirección fuera de rango",
+                                        "Hex File: dirección fuera de rango"}));
+    EXPECT_EQ(beyond.image.EEPromUsed, 0);
+}
