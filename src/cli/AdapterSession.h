@@ -24,8 +24,9 @@ public:
 
     // chipPath may be empty: the chip then lives only for this run.
     bool OpenSimulator(const std::string& chipPath);
-    // False, with the window's message, when the port cannot be reached at all: the
-    // operations would otherwise read a floating port and report its ones as the chip.
+    // False, with the window's message, when the port cannot be reached at all (the
+    // operations would otherwise read a floating port and report its ones as the chip),
+    // or when another program is using it.
     bool OpenParallelPort(uint16_t portBase);
 
     Programmer& Get() { return *programmer_; }

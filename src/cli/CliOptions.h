@@ -20,6 +20,7 @@ struct CliOptions {
     bool ignore = false;
     bool quiet = false;
     bool help = false;
+    bool version = false;
     std::string command;
     std::vector<std::string> files;
 };

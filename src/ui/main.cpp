@@ -1,9 +1,11 @@
 #include "ui/qt/QtMessages.h"
 #include "ui/qt/QtSettingsStore.h"
+#include "ui/qt/QtSpanish.h"
 #include "ui/main/TLumbroForm.h"
 
 #include <QApplication>
 #include <QFont>
+#include <QTranslator>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -13,6 +15,9 @@ int main(int argc, char* argv[]) {
     QFont interfaceFont = QApplication::font();
     interfaceFont.setPixelSize(11);
     QApplication::setFont(interfaceFont);
+    // Qt's standard dialogs and buttons in Spanish, like everything else the program says.
+    QTranslator qtSpanish;
+    InstallQtSpanish(qtSpanish);
 
     QtMessages messages;
     QtSettingsStore settings;

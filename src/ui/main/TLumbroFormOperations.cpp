@@ -35,9 +35,29 @@ void TLumbroForm::CheckPortDriver() {
     if (adapter_ == "simulator") {
         return;
     }
-    if (portProbe_ ? portProbe_(portBase_) : PortDriverMissing(portBase_)) {
-        messages_.ShowError("Falta Driver para el puerto paralelo. Mal rollo.");
+    const PortAccess access = portProbe_ ? portProbe_(portBase_) : ProbeParallelPort(portBase_);
+    if (!access.Ok()) {
+        messages_.ShowError(PortAccessMessage(access));
     }
+}
+
+OpenedPort TLumbroForm::OpenRealPort() const {
+    return portOpener_ ? portOpener_(portBase_) : OpenParallelPort(portBase_);
+}
+
+bool TLumbroForm::AdapterReady() {
+    if (engine_ || adapter_ == "simulator") {
+        return true;
+    }
+    OpenedPort opened = OpenRealPort();
+    if (!opened.access.Ok()) {
+        // A busy port belongs to another program, and an unreachable one would read as a
+        // blank chip: nothing is run, and the next command tries the port again.
+        messages_.ShowError(PortAccessMessage(opened.access));
+        return false;
+    }
+    openedPort_ = std::move(opened.port);
+    return true;
 }
 
 OperationEngine& TLumbroForm::Engine() {
@@ -56,7 +76,7 @@ OperationEngine& TLumbroForm::Engine() {
 
 std::unique_ptr<Port> TLumbroForm::OpenAdapterPort(Delay& delay) {
     if (adapter_ != "simulator") {
-        return OpenParallelPort(portBase_);
+        return openedPort_ ? std::move(openedPort_) : OpenRealPort().port;
     }
     // A simulated chip for the selected device, erased, kept for the run.
     auto port = std::make_unique<Sim::SimulatedPort>(delay, Sim::MakeTarget(device_));
@@ -88,22 +108,34 @@ void TLumbroForm::ShowImage() {
 }
 
 void TLumbroForm::BotonLeerClick() {
-    Engine().BotonLeerClick();
+    if (AdapterReady()) {
+        Engine().BotonLeerClick();
+    }
 }
 void TLumbroForm::BotonEscribirClick() {
-    Engine().BotonEscribirClick();
+    if (AdapterReady()) {
+        Engine().BotonEscribirClick();
+    }
 }
 void TLumbroForm::BotonVerificarClick() {
-    Engine().BotonVerificarClick();
+    if (AdapterReady()) {
+        Engine().BotonVerificarClick();
+    }
 }
 void TLumbroForm::BotonBlkChkClick() {
-    Engine().BotonBlkChkClick();
+    if (AdapterReady()) {
+        Engine().BotonBlkChkClick();
+    }
 }
 void TLumbroForm::BotonDesprotegeClick() {
-    Engine().BotonDesprotegeClick();
+    if (AdapterReady()) {
+        Engine().BotonDesprotegeClick();
+    }
 }
 void TLumbroForm::BorrarPrograma1Click() {
-    Engine().BorrarPrograma1Click();
+    if (AdapterReady()) {
+        Engine().BorrarPrograma1Click();
+    }
 }
 
 QDialog* TLumbroForm::ProgressWindow() const {
