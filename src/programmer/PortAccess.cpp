@@ -48,7 +48,7 @@ std::string PortAccessMessage(const PortAccess& a) {
         const std::string port = a.device.empty() ? "en " + Address(a.portBase) : a.device;
         return "El puerto paralelo " + port + " está ocupado: lo está usando otro programa" +
                (a.detail.empty() ? "" : " (" + a.detail + ")") +
-               ". Espere a que termine y vuelva a intentarlo.";
+               ". Espere a que termine, o cierre ese programa, y vuelva a intentarlo.";
     }
     return PortDriverMessage + "\n" + WhatToDo(a);
 }

@@ -2,6 +2,7 @@
 #include "ui/qt/QtSettingsStore.h"
 #include "ui/qt/QtSpanish.h"
 #include "ui/main/TLumbroForm.h"
+#include "common/Version.h"
 
 #include <QApplication>
 #include <QFont>
@@ -11,6 +12,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Pravik");
     QApplication::setOrganizationName("Pravik");
+    // Ties the windows to the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(PravikAppId);
     // The windows are laid out in pixels for an 11-pixel interface font.
     QFont interfaceFont = QApplication::font();
     interfaceFont.setPixelSize(11);
