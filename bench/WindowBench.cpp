@@ -58,7 +58,7 @@ void BM_StartUpToFirstShownWindow(benchmark::State& state) {
         SilentMessages messages;
         MemorySettingsStore settings;
         TLumbroForm form(messages, settings);
-        form.SetPortProbe([](uint16_t) { return false; });
+        form.SetPortProbe([](uint16_t) { return PortAccess{}; });
         form.Principal(ini);
         form.show();
         QCoreApplication::processEvents();

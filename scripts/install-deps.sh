@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian/Ubuntu packages the build, the tests and the demo need, when missing.
+# Installs the Debian/Ubuntu packages the build, the tests, the demo and the package need,
+# when missing. Qt's Spanish translation is loaded by the window; the validators of the
+# desktop entry, metainfo and manual pages and the .deb tools serve the install test.
 set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
@@ -7,6 +9,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth gputils srecord
   clang libclang-rt-14-dev
+  qt6-translations-l10n
+  desktop-file-utils appstream man-db dpkg-dev file
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -8,6 +8,6 @@ scripts/install-deps.sh
 scripts/build.sh default --target pravik
 demo=build/demo
 mkdir -p "$demo"
-cp build/default/src/pravik "$demo/pravik"
+cp build/default/src/ui/pravik "$demo/pravik"
 sed 's/^adapter=parport/adapter=simulator/' data/Pravik.ini > "$demo/Pravik.ini"
 exec "$demo/pravik" "$@"

@@ -2,7 +2,6 @@
 
 #include "cli/TerminalMessages.h"
 #include "programmer/CounterDelay.h"
-#include "programmer/DeadPort.h"
 #include "programmer/ParallelPort.h"
 #include "simulator/ChipFile.h"
 #include "simulator/MakeTarget.h"
@@ -31,13 +30,13 @@ bool AdapterSession::OpenSimulator(const std::string& chipPath, bool emptySocket
 }
 
 bool AdapterSession::OpenParallelPort(uint16_t portBase) {
-    std::unique_ptr<Port> port = ::OpenParallelPort(portBase);
-    if (dynamic_cast<DeadPort*>(port.get()) != nullptr) {
-        messages_.ShowError("Falta Driver para el puerto paralelo. Mal rollo.");
+    OpenedPort opened = ::OpenParallelPort(portBase);
+    if (!opened.access.Ok()) {
+        messages_.ShowError(PortAccessMessage(opened.access));
         return false;
     }
     programmer_ = std::make_unique<Programmer>(
-        std::move(port), std::make_unique<CounterDelay>(counter_), device_, messages_);
+        std::move(opened.port), std::make_unique<CounterDelay>(counter_), device_, messages_);
     return true;
 }
 

@@ -25,8 +25,9 @@ public:
     // chipPath may be empty: the chip then lives only for this run. emptySocket leaves
     // the socket empty: the data line floats and nothing answers.
     bool OpenSimulator(const std::string& chipPath, bool emptySocket = false);
-    // False, with the window's message, when the port cannot be reached at all: the
-    // operations would otherwise read a floating port and report its ones as the chip.
+    // False, with the window's message, when the port cannot be reached at all (the
+    // operations would otherwise read a floating port and report its ones as the chip),
+    // or when another program is using it.
     bool OpenParallelPort(uint16_t portBase);
 
     Programmer& Get() { return *programmer_; }

@@ -69,7 +69,7 @@ ParsedCommandLine Parser::Run() {
             return out_;
         }
     }
-    if (!out_.options.help) {
+    if (!out_.options.help && !out_.options.version) {
         CheckCommand();
     }
     return out_;
@@ -95,7 +95,7 @@ bool Parser::NextWord(const std::string& option, std::string& value) {
 bool Parser::Long(const std::string& word) {
     const size_t eq = word.find('=');
     const std::string name = word.substr(0, eq);
-    static const std::array<std::pair<std::string_view, char>, 15> kLong = {{
+    static const std::array<std::pair<std::string_view, char>, 16> kLong = {{
         {"--force", 'F'},
         {"--empty-socket", 'E'},
         {"--device", 'd'},
@@ -111,6 +111,7 @@ bool Parser::Long(const std::string& word) {
         {"--ignore", 'G'},
         {"--quiet", 'q'},
         {"--help", 'h'},
+        {"--version", 'V'},
     }};
     for (const auto& [longName, letter] : kLong) {
         if (name != longName) {
@@ -197,6 +198,9 @@ bool Parser::Flag(char c) {
     case 'h':
         o.help = true;
         return true;
+    case 'V':
+        o.version = true;
+        return true;
     default:
         return Fail(std::string("opción desconocida -") + c);
     }
@@ -269,7 +273,9 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
 std::string UsageText() {
     return R"(Uso: pravik-cli [opciones] ORDEN [FICHERO...]
   -d, --device NOMBRE   sección de dispositivo del fichero (por defecto: el último usado)
-      --ini RUTA        fichero de dispositivos (por defecto: Pravik.ini junto al programa)
+      --ini RUTA        fichero de dispositivos (por defecto: $PRAVIK_INI, o el primero que
+                        exista de Pravik.ini junto al programa, ~/.config/pravik/Pravik.ini
+                        y <prefijo>/share/pravik/Pravik.ini)
       --adapter TIPO    parport | simulator (por defecto: "adapter" de [Config], o parport)
       --chip FICHERO    con el simulador: carga el chip simulado de FICHERO si existe y lo
                         guarda al terminar (Intel HEX del chip entero)
@@ -283,13 +289,14 @@ std::string UsageText() {
       --ignore          responde Ignorar a los avisos del lector HEX (por defecto: Abortar)
   -q, --quiet           sin línea de progreso
   -h, --help            este texto
+      --version         versión del programa
 Órdenes:
   devices               nombres de los dispositivos, uno por línea, en el orden del fichero
   info                  ficha del dispositivo elegido, una línea Clave=valor
   detect                lee el ID del chip (con el protocolo de la familia del dispositivo
                         elegido) y nombra los dispositivos del fichero que lo tienen
-  convert IN OUT        carga IN y lo guarda como OUT (familia 16)
-  read OUT              lee el chip y lo guarda como OUT (familia 16)
+  convert IN OUT        carga IN y lo guarda como OUT
+  read OUT              lee el chip y lo guarda como OUT
   write IN              carga IN y lo escribe en el chip
   verify IN             carga IN y verifica el chip contra él
   blank                 comprobación de borrado

@@ -22,6 +22,7 @@ struct CliOptions {
     bool ignore = false;
     bool quiet = false;
     bool help = false;
+    bool version = false;
     std::string command;
     std::vector<std::string> files;
 };

@@ -16,6 +16,3 @@ int RunInfo(const Workbench& bench);
 int RunConvert(const CliOptions& options, Workbench& bench, TerminalMessages& messages);
 int RunChipCommand(const CliOptions& options, const DeviceList& list, Workbench& bench,
                    TerminalMessages& messages, ProgressLine& progress);
-
-// Pravik.ini in the directory of the running executable.
-std::string DefaultIniPath();

@@ -5,17 +5,11 @@
 #include "cli/TerminalMessages.h"
 #include "cli/Workbench.h"
 #include "devices/DeviceFile.h"
+#include "devices/DeviceFileLookup.h"
 #include "devices/IniFile.h"
 
-#include <filesystem>
 #include <fstream>
 #include <unistd.h>
-
-std::string DefaultIniPath() {
-    std::error_code ec;
-    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string("Pravik.ini") : (exe.parent_path() / "Pravik.ini").string();
-}
 
 namespace {
 
@@ -47,10 +41,14 @@ std::string ChooseDevice(const CliOptions& o, const DeviceList& list, TerminalMe
 int RunCli(const CliOptions& o) {
     ProgressLine progress(stderr, !o.quiet && isatty(fileno(stderr)) != 0);
     TerminalMessages messages(stderr, progress, o.yes, o.ignore);
-    const std::string iniPath = o.iniPath.empty() ? DefaultIniPath() : o.iniPath;
-    // A missing device file reads as one without devices; say which file it was instead.
-    if (!std::ifstream(iniPath).is_open() || std::filesystem::is_directory(iniPath)) {
-        messages.Note("no se puede leer el fichero de dispositivos " + iniPath);
+    // The same places as the window. A missing device file would read as one without
+    // devices; say which files were looked for instead.
+    const DeviceFileLocation location = LocateDeviceFile(SystemDeviceFilePlaces(o.iniPath));
+    const std::string iniPath = location.path;
+    if (!location.Found() || !std::ifstream(iniPath).is_open()) {
+        messages.ShowError("Fichero de configuración " + location.Shown() +
+                           " no encontrado. Vuelva a copiar este fichero o instale de nuevo "
+                           "el programa.");
         return ExitStatus::Failed;
     }
     const DeviceList list = ReadDeviceList(IniFile::Load(iniPath));

@@ -1,6 +1,7 @@
 #include "cli/CliOptions.h"
 #include "cli/Commands.h"
 #include "cli/ExitStatus.h"
+#include "common/Version.h"
 
 #include <cstdio>
 
@@ -15,6 +16,10 @@ int main(int argc, char* argv[]) {
     }
     if (parsed.options.help) {
         std::fputs(UsageText().c_str(), stdout);
+        return ExitStatus::Ok;
+    }
+    if (parsed.options.version) {
+        std::printf("pravik-cli %s\n", PravikVersion);
         return ExitStatus::Ok;
     }
     return RunCli(parsed.options);

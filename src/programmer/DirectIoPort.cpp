@@ -2,6 +2,14 @@
 
 #include "programmer/DeadPort.h"
 
+#include "common/HexText.h"
+
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 namespace {
 constexpr uint32_t PortRegisters = 2; // data and status
 } // namespace
@@ -20,14 +28,31 @@ bool SetPortPermission(IoSpace& io, uint16_t portBase, bool enable) {
     return dataOk && statusOk;
 }
 
-DirectIoPort::DirectIoPort(uint16_t portBase, IoSpace& io)
+DirectIoPort::DirectIoPort(uint16_t portBase, IoSpace& io, const std::string& lockFile)
     : io_(io), dataAddress_(portBase), statusAddress_(StatusAddress(portBase)) {
     open_ = SetPortPermission(io_, portBase, true);
+    // Only a program allowed onto the port takes (and so creates) the lock file.
+    if (!open_ || lockFile.empty()) {
+        return;
+    }
+    lockFd_ = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (lockFd_ >= 0 && ::flock(lockFd_, LOCK_EX | LOCK_NB) != 0) {
+        busy_ = errno == EWOULDBLOCK;
+        ::close(lockFd_);
+        lockFd_ = -1;
+    }
+    if (busy_) {
+        SetPortPermission(io_, portBase, false);
+        open_ = false;
+    }
 }
 
 DirectIoPort::~DirectIoPort() {
     if (open_) {
         SetPortPermission(io_, dataAddress_, false);
+    }
+    if (lockFd_ >= 0) {
+        ::close(lockFd_);
     }
 }
 
@@ -39,4 +64,8 @@ void DirectIoPort::WriteData(uint8_t value) {
 
 uint8_t DirectIoPort::ReadStatus() {
     return open_ ? io_.In(statusAddress_) : DeadPort::FloatingStatus;
+}
+
+std::string DirectIoLockFile(const std::string& lockRoot, uint16_t portBase) {
+    return lockRoot + "/pravik-port-" + Hex(portBase, 4) + ".lock";
 }

@@ -10,9 +10,12 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <grp.h>
 #include <linux/parport.h>
 #include <linux/ppdev.h>
+#include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -45,8 +48,26 @@ std::optional<unsigned long> FirstBaseAddress(const fs::path& file) {
     return value;
 }
 
-std::string SystemError(const std::string& what, const std::string& device) {
-    return what + " " + device + ": " + std::strerror(errno);
+// The group that may open the node, for the permission hint: the node's own group when
+// the group has access (group lp on Debian), else lp, which a udev rule can give it.
+std::string NodeGroup(const std::string& device) {
+    struct stat st {};
+    if (::stat(device.c_str(), &st) == 0 && (st.st_mode & (S_IRGRP | S_IWGRP)) != 0) {
+        if (const group* g = ::getgrgid(st.st_gid);
+            g != nullptr && std::string(g->gr_name) != "root") {
+            return g->gr_name;
+        }
+    }
+    return "lp";
+}
+
+// The device that holds the port now, from the kernel's record ("none" when free); empty
+// when the kernel keeps no such record.
+std::string ActiveHolder(const PpdevPaths& paths, const std::string& device) {
+    std::ifstream in(fs::path(paths.procRoot) / fs::path(device).filename() / "devices" / "active");
+    std::string holder;
+    in >> holder;
+    return holder == "none" ? std::string() : holder;
 }
 } // namespace
 
@@ -71,21 +92,59 @@ std::optional<std::string> FindPpdevDevice(uint16_t portBase, const PpdevPaths& 
     return (fs::path(paths.devRoot) / matches.front().second).string();
 }
 
-PpdevPort::PpdevPort(uint16_t portBase, const PpdevPaths& paths) {
+int OpenPpdevNode(uint16_t portBase, const PpdevPaths& paths, PortAccess& access) {
+    access = PortAccess{};
+    access.portBase = portBase;
+    std::error_code ec;
+    if (!fs::is_directory(paths.procRoot, ec)) {
+        access.fault = PortFault::NoParportDriver;
+        return -1;
+    }
     const auto device = FindPpdevDevice(portBase, paths);
     if (!device) {
-        error_ = "no parallel port device at this base address";
-        return;
+        access.fault = PortFault::NoPortAtAddress;
+        return -1;
     }
-    device_ = *device;
-    const int fd = ::open(device_.c_str(), O_RDWR | O_CLOEXEC);
+    access.device = *device;
+    const int fd = ::open(device->c_str(), O_RDWR | O_CLOEXEC);
+    if (fd >= 0) {
+        return fd;
+    }
+    const int error = errno;
+    access.detail = std::strerror(error);
+    if (error == ENOENT) {
+        access.fault = PortFault::NoDeviceNode;
+    } else if (error == EACCES || error == EPERM) {
+        access.fault = PortFault::PermissionDenied;
+        access.group = NodeGroup(*device);
+    } else {
+        access.fault = PortFault::Unusable;
+    }
+    return -1;
+}
+
+PpdevPort::PpdevPort(uint16_t portBase, const PpdevPaths& paths) {
+    const int fd = OpenPpdevNode(portBase, paths, access_);
     if (fd < 0) {
-        error_ = SystemError("cannot open", device_);
         return;
     }
-    // Claiming gives us the port until we release it; another driver (lp) may hold it.
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int error = errno;
+        access_.fault = error == EWOULDBLOCK ? PortFault::Busy : PortFault::Unusable;
+        access_.detail = error == EWOULDBLOCK ? "" : std::strerror(error);
+        ::close(fd);
+        return;
+    }
+    if (const std::string holder = ActiveHolder(paths, access_.device); !holder.empty()) {
+        access_.fault = PortFault::Busy;
+        access_.detail = holder;
+        ::close(fd);
+        return;
+    }
+    // Claiming gives us the port until we release it.
     if (::ioctl(fd, PPCLAIM) != 0) {
-        error_ = SystemError("cannot claim", device_);
+        access_.fault = PortFault::Unusable;
+        access_.detail = std::strerror(errno);
         ::close(fd);
         return;
     }

@@ -20,7 +20,7 @@ struct FormBench {
             settings.Write("Config", "lastpic", lastPic);
         }
         form = std::make_unique<TLumbroForm>(messages, settings);
-        form->SetPortProbe([](uint16_t) { return false; });
+        form->SetPortProbe([](uint16_t) { return PortAccess{}; });
         form->Principal(QString::fromStdString(dir.Write("Pravik.ini", ini)));
     }
 };

@@ -32,7 +32,7 @@ private slots:
         MemorySettingsStore settings;
         settings.Write("Config", "lastfile1", "/old/one.hex");
         TLumbroForm form(messages, settings);
-        form.SetPortProbe([](uint16_t) { return false; });
+        form.SetPortProbe([](uint16_t) { return PortAccess{}; });
         form.Principal(QString::fromStdString(dir.Write("Pravik.ini", kIni)));
         std::string hex = dir.Write("prog.hex", ":0400000034127856E8\n:02400E00723FFF\n"
                                                 ":00000001FF\n");

@@ -63,7 +63,7 @@ private slots:
         ScriptedMessages messages;
         MemorySettingsStore settings;
         TLumbroForm form(messages, settings);
-        form.SetPortProbe([](uint16_t) { return false; });
+        form.SetPortProbe([](uint16_t) { return PortAccess{}; });
         QString ini = QString::fromStdString(dir.File("Pravik.ini"));
         form.Principal(ini);
         QVERIFY(form.EndRequested());
@@ -84,18 +84,31 @@ private slots:
         uint16_t probed = 0;
         form.SetPortProbe([&probed](uint16_t base) {
             probed = base;
-            return true;
+            PortAccess refused;
+            refused.fault = PortFault::PermissionDenied;
+            refused.device = "/dev/parport0";
+            refused.group = "lp";
+            return refused;
         });
         form.Principal(QString::fromStdString(dir.Write("Pravik.ini", "[PIC12F675]\n")));
-        QCOMPARE(messages.Texts(),
-                 (std::vector<std::string>{"Familia 12 no reconocida",
-                                           "Falta Driver para el puerto paralelo. Mal rollo."}));
+        const std::vector<std::string> texts = messages.Texts();
+        QCOMPARE(texts.size(), size_t{2});
+        QCOMPARE(texts[0], std::string("Familia 12 no reconocida"));
+        // The driver message, then what to do about the missing permission.
+        QCOMPARE(texts[1].substr(0, texts[1].find('\n')),
+                 std::string("Falta Driver para el puerto paralelo. Mal rollo."));
+        QVERIFY(texts[1].find("/dev/parport0") != std::string::npos);
+        QVERIFY(texts[1].find("grupo lp") != std::string::npos);
         QCOMPARE(probed, uint16_t{888});
 
         // The simulated adapter needs no port: no probe, and the caption says so.
         ScriptedMessages quiet;
         TLumbroForm simulated(quiet, settings);
-        simulated.SetPortProbe([](uint16_t) { return true; });
+        simulated.SetPortProbe([](uint16_t) {
+            PortAccess missing;
+            missing.fault = PortFault::NoParportDriver;
+            return missing;
+        });
         simulated.Principal(QString::fromStdString(
             dir.Write("Sim.ini", "[Config]\nadapter=simulator\n[PIC16F84A]\n")));
         QVERIFY(quiet.log.empty());
@@ -136,7 +149,7 @@ private slots:
         settings.Write("Config", "lastfile1", "/tmp/a&b.hex");
         settings.Write("Config", "lastfile2", "/tmp/b.hex");
         TLumbroForm form(messages, settings);
-        form.SetPortProbe([](uint16_t) { return false; });
+        form.SetPortProbe([](uint16_t) { return PortAccess{}; });
         form.Principal(QString::fromStdString(dir.Write("Pravik.ini", kIni)));
         auto* file = form.findChild<QMenu*>("File1");
         QList<QAction*> entries = file->actions();
@@ -215,7 +228,7 @@ private slots:
         MemorySettingsStore settings;
         settings.Write("Config", "lastpic", "pic16f876a"); // differs only in case
         TLumbroForm form(messages, settings);
-        form.SetPortProbe([](uint16_t) { return false; });
+        form.SetPortProbe([](uint16_t) { return PortAccess{}; });
         form.Principal(QString::fromStdString(dir.Write("Pravik.ini", kIni)));
         QCOMPARE(form.findChild<QLabel*>("PICNameLab")->text(), QString("PIC"));
         QCOMPARE(form.findChild<QTableView*>("HexEditG")->model()->rowCount(), 0);

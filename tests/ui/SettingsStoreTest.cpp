@@ -26,7 +26,7 @@ private slots:
 
         ScriptedMessages messages;
         TLumbroForm form(messages, store);
-        form.SetPortProbe([](uint16_t) { return false; });
+        form.SetPortProbe([](uint16_t) { return PortAccess{}; });
         form.Principal(QString::fromStdString(
             dir_.Write("Pravik.ini", "[PIC16F876A]\nProgMem=8192\nEEProm=256\n")));
         QVERIFY(!form.EndRequested());

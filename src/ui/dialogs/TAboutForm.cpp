@@ -1,5 +1,7 @@
 #include "ui/dialogs/TAboutForm.h"
 
+#include "common/Version.h"
+
 #include <QFont>
 #include <QLabel>
 #include <QPushButton>
@@ -32,7 +34,7 @@ TAboutForm::TAboutForm(QWidget* parent)
     title->adjustSize();
     PlaceLabel(this, "Programador de PIC", 64, 24);
     PlaceLabel(this, "ICSP en puerto paralelo", 56, 40);
-    PlaceLabel(this, "versión 3.0", 88, 56);
+    PlaceLabel(this, QString("versión ") + PravikVersion, 88, 56);
     PlaceLabel(this, "PIC16 y PIC18", 64, 80);
 
     auto* ok = new QPushButton("OK", this);

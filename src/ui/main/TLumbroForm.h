@@ -6,6 +6,7 @@
 #include "devices/DeviceRecord.h"
 #include "image/MemoryImage.h"
 #include "operations/Operation.h"
+#include "programmer/ParallelPort.h"
 #include "programmer/SteadyCounter.h"
 #include "ui/qt/AnchoredLayout.h"
 
@@ -48,8 +49,10 @@ public:
     TLumbroForm(Messages& messages, SettingsStore& settings, QWidget* parent = nullptr);
     ~TLumbroForm() override;
 
-    // Start-up: reads the device file beside the executable (or at iniPath), builds the
-    // menus, restores the last device, zeroes the counters and sets the identifier.
+    // Start-up: reads the device file (the first of PRAVIK_INI, beside the executable, the
+    // user's configuration directory and the installation's data directory; or iniPath),
+    // builds the menus, restores the last device, zeroes the counters and sets the
+    // identifier.
     void Principal();
     void Principal(const QString& iniPath);
     // True once start-up or a selection asked the program to end.
@@ -79,12 +82,16 @@ public:
     void ShowImage();
     Scope ReadScope() const;
 
-    // The start-up port probe: true when the adapter's port cannot be reached at all.
-    // Tests replace it; by default it asks the system.
-    void SetPortProbe(std::function<bool(uint16_t)> probe) { portProbe_ = std::move(probe); }
-    // The engine, created with the adapter of the device file at the first operation;
-    // null, with the driver message shown, while the port cannot be opened.
-    OperationEngine* ReadyEngine();
+    // The start-up port probe: what keeps the program from the adapter's port (nothing
+    // when it can be reached). Tests replace it; by default it asks the system.
+    void SetPortProbe(std::function<PortAccess(uint16_t)> probe) { portProbe_ = std::move(probe); }
+    // Opens the adapter's port at the first operation. Tests replace it; by default it
+    // asks the system.
+    void SetPortOpener(std::function<OpenedPort(uint16_t)> opener) {
+        portOpener_ = std::move(opener);
+    }
+    // The engine, created with the adapter of the device file at the first operation.
+    OperationEngine& Engine();
     // The progress window of operations (a window of its own, not a child).
     QDialog* ProgressWindow() const;
     // The simulated adapter's chip (null with a real port or before the first operation).
@@ -132,6 +139,10 @@ private:
     void RefreshConfigForms();
     void ConnectCommands();
     void CheckPortDriver();
+    // True when an operation may start: with the real port, it is opened at the first
+    // operation; when it cannot be had, the user is told why and nothing is sent.
+    bool AdapterReady();
+    OpenedPort OpenRealPort() const;
     std::unique_ptr<Port> OpenAdapterPort(Delay& delay);
     void FollowDeviceWithSimulatedChip();
     void RunCommand(bool (OperationEngine::*command)());
@@ -185,7 +196,9 @@ private:
     TPalConfForm18* PalConfForm18 = nullptr;
     TProcesaForm* ProcesaForm = nullptr;
 
-    std::function<bool(uint16_t)> portProbe_;
+    std::function<PortAccess(uint16_t)> portProbe_;
+    std::function<OpenedPort(uint16_t)> portOpener_;
+    std::unique_ptr<Port> openedPort_; // opened by AdapterReady, taken by the engine
     SteadyCounter counter_;
     std::unique_ptr<Delay> counterDelay_;
     std::unique_ptr<Delay> delay_;

@@ -2,19 +2,20 @@
 
 #include "ui/dialogs/TPalConfForm.h"
 #include "ui/dialogs/TPalConfForm18.h"
+#include "devices/DeviceFileLookup.h"
 #include "ui/grid/QtCellTableModel.h"
 #include "ui/grid/QtHexGridView.h"
 #include "workbench/DeviceSelection.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 
 void TLumbroForm::Principal() {
-    Principal(QDir(QCoreApplication::applicationDirPath()).filePath("Pravik.ini"));
+    // The same places as pravik-cli; when the file is in none of them, the start-up error
+    // names every path that was looked at.
+    Principal(QString::fromStdString(LocateDeviceFile(SystemDeviceFilePlaces()).Shown()));
 }
 
 void TLumbroForm::Principal(const QString& iniPath) {

@@ -1,6 +1,5 @@
 #include "operations/OperationEngine.h"
 #include "programmer/CounterDelay.h"
-#include "programmer/DeadPort.h"
 #include "programmer/ParallelPort.h"
 #include "programmer/Programmer.h"
 #include "simulator/MakeTarget.h"
@@ -36,31 +35,43 @@ void TLumbroForm::CheckPortDriver() {
     if (adapter_ == "simulator") {
         return;
     }
-    if (portProbe_ ? portProbe_(portBase_) : PortDriverMissing(portBase_)) {
-        messages_.ShowError("Falta Driver para el puerto paralelo. Mal rollo.");
+    const PortAccess access = portProbe_ ? portProbe_(portBase_) : ProbeParallelPort(portBase_);
+    if (!access.Ok()) {
+        messages_.ShowError(PortAccessMessage(access));
     }
 }
 
-OperationEngine* TLumbroForm::ReadyEngine() {
+OpenedPort TLumbroForm::OpenRealPort() const {
+    return portOpener_ ? portOpener_(portBase_) : OpenParallelPort(portBase_);
+}
+
+bool TLumbroForm::AdapterReady() {
+    if (engine_ || adapter_ == "simulator") {
+        return true;
+    }
+    OpenedPort opened = OpenRealPort();
+    if (!opened.access.Ok()) {
+        // A busy port belongs to another program, and an unreachable one would read as a
+        // blank chip: nothing is run, and the next command tries the port again.
+        messages_.ShowError(PortAccessMessage(opened.access));
+        return false;
+    }
+    openedPort_ = std::move(opened.port);
+    return true;
+}
+
+OperationEngine& TLumbroForm::Engine() {
     if (!engine_) {
-        auto counterDelay = std::make_unique<CounterDelay>(counter_);
-        auto delay = std::make_unique<PumpingDelay>(*counterDelay, [this] { return !isEnabled(); });
-        std::unique_ptr<Port> port = OpenAdapterPort(*delay);
-        if (dynamic_cast<DeadPort*>(port.get()) != nullptr) {
-            // Nothing would answer on a port that could not be opened, and its floating
-            // lines read as a blank chip: refuse, and try again at the next command.
-            messages_.ShowError("Falta Driver para el puerto paralelo. Mal rollo.");
-            return nullptr;
-        }
-        counterDelay_ = std::move(counterDelay);
-        delay_ = std::move(delay);
+        counterDelay_ = std::make_unique<CounterDelay>(counter_);
+        delay_ = std::make_unique<PumpingDelay>(*counterDelay_, [this] { return !isEnabled(); });
+        std::unique_ptr<Port> port = OpenAdapterPort(*delay_);
         programmer_ =
             std::make_unique<Programmer>(std::move(port), std::move(delay_), device_, messages_);
         host_ = std::make_unique<MainOperationHost>(*this, *ProcesaForm);
         engine_ = std::make_unique<OperationEngine>(*programmer_, device_, image_, config16_,
                                                     config18_, *host_);
     }
-    return engine_.get();
+    return *engine_;
 }
 
 void TLumbroForm::RunCommand(bool (OperationEngine::*command)()) {
@@ -70,8 +81,8 @@ void TLumbroForm::RunCommand(bool (OperationEngine::*command)()) {
         return;
     }
     commandRunning_ = true;
-    if (OperationEngine* engine = ReadyEngine()) {
-        (engine->*command)();
+    if (AdapterReady()) {
+        (Engine().*command)();
         RefreshStatus();
     }
     commandRunning_ = false;
@@ -79,7 +90,7 @@ void TLumbroForm::RunCommand(bool (OperationEngine::*command)()) {
 
 std::unique_ptr<Port> TLumbroForm::OpenAdapterPort(Delay& delay) {
     if (adapter_ != "simulator") {
-        return OpenParallelPort(portBase_);
+        return openedPort_ ? std::move(openedPort_) : OpenRealPort().port;
     }
     // A simulated chip for the selected device, erased, kept for the run.
     auto port = std::make_unique<Sim::SimulatedPort>(delay, Sim::MakeTarget(device_));
