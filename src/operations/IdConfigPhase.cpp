@@ -6,7 +6,6 @@ constexpr int32_t kIdWordBase = 0x3F80; // ID words carry their nibble in bits 0
 constexpr int kIdWords = 4;
 constexpr int kStepsToConfigWord = 3; // from 0x2004 to 0x2007
 constexpr int kConfigBytes18 = 14;
-constexpr uint32_t kFlash2WriteMs = 10;
 
 } // namespace
 
@@ -70,13 +69,7 @@ OperationEngine::PhaseEnd OperationEngine::ConfigPhase16(Operation op) {
     Progress("Pal_Conf", -1);
     const int32_t cw = config16_.GetConfigWord();
     if (op == opWrite) {
-        if (Kind("Flash2")) {
-            Cmd16(Cmd16::LoadDataProgram, static_cast<uint32_t>(cw));
-            Cmd16(Cmd16::BeginEraseProgram);
-            SleepMs(kFlash2WriteMs);
-        } else {
-            p_.ProgramLocation(7, cw, image_.ProgUsed);
-        }
+        p_.ProgramConfigWord(cw);
     }
     if (Kind("Flash1") && op == opWrite) {
         return PhaseEnd::Done;

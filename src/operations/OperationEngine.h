@@ -72,7 +72,8 @@ private:
     PhaseEnd EepromPhase(Operation op);
 
     void EraseStep18(int high, int low);
-    void BulkErase16(int32_t setupLoad, int32_t bulkCommand);
+    void BulkErase16(bool programMemory, bool withIds);
+    void EraseIds16();
     void Unprotect();
     void PointTableAtConfig();
     void Finish();

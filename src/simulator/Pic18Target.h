@@ -12,8 +12,9 @@ namespace Sim {
 
 // A PIC18 in programming mode, from DS39576 and DS39622: 4-bit commands with 16-bit
 // operands sampled on falling edges, a subset of core instructions (W, the table pointer,
-// EECON1's EEPGD and CFGS, NOP, GOTO), table reads and writes, the write buffer and its
-// programming pulse, bulk erase through 3C0004h/3C0005h, and the configuration bytes.
+// EECON1's EEPGD, CFGS and WREN, NOP, GOTO), table reads and writes, the write buffer and
+// its programming pulse, bulk erase through 3C0004h/3C0005h, the panel register 3C0006h,
+// and the configuration bytes.
 class Pic18Target : public Target {
 public:
     static constexpr uint32_t IdBase = 0x200000;
@@ -30,13 +31,14 @@ public:
     explicit Pic18Target(const Pic18Profile& profile);
 
     const Pic18Profile& Profile() const { return profile_; }
-    void SetTiming(const Pic18Timing& timing) { profile_.timing = timing; }
+    void SetTiming(const Pic18Timing& timing);
 
     // Chip registers, for tests.
     uint32_t TablePointer() const { return tblptr_; }
     uint8_t W() const { return w_; }
     bool Eepgd() const { return eepgd_; }
     bool Cfgs() const { return cfgs_; }
+    bool Wren() const { return wren_; }
     uint8_t PanelRegister() const { return panel_; }
     // Target of the last complete two-word GOTO, or -1.
     int64_t LastGoto() const { return lastGoto_; }
@@ -45,12 +47,11 @@ public:
     // Erase codes written to 3C0004h(/3C0005h) that the chip does not define.
     const std::vector<uint16_t>& UnknownEraseCodes() const { return unknownErase_; }
 
-    void EnterProgramMode(int64_t now, bool clock, bool data) override;
+    void EnterProgramMode(int64_t now, bool clock, bool data, int64_t supplySince) override;
     void LeaveProgramMode(int64_t now) override;
     void ClockRise(int64_t now, bool data) override;
     void ClockFall(int64_t now, bool data) override;
     void DataChange(int64_t now) override;
-    Drive DataOut() const override { return drive_; }
 
     uint32_t Size(Space space) const override;
     uint32_t Peek(Space space, uint32_t index) const override;
@@ -74,7 +75,7 @@ private:
     void OnOperandStart(int64_t now);
     void OnCommandDecoded(int64_t now);
     void OnOperandDone();
-    void DriveReadBit();
+    void DriveReadBit(int64_t now);
 
     // Commands and instructions (Pic18Commands.cpp).
     static bool IsRead(int code);
@@ -85,7 +86,8 @@ private:
     void WriteControl(uint32_t address, uint8_t value);
     void CheckProgrammingNop(int code, int64_t now);
     void Program();
-    void ProgramRow(const Pic18WriteBuffer::Row& row, bool multiPanel);
+    void ProgramRow(const Pic18WriteBuffer::Row& row);
+    bool PanelModeAllows(int64_t now);
 
     // Erase (Pic18Erase.cpp).
     void CountEraseFrames(int64_t now);
@@ -118,9 +120,11 @@ private:
     uint8_t tablat_ = 0;
     bool eepgd_ = false;
     bool cfgs_ = false;
+    bool wren_ = false;
     uint8_t eraseLow_ = 0;
     uint8_t eraseHigh_ = 0;
     uint8_t panel_ = 0;
+    bool panelSelected_ = false; // 3C0006h written since entry (it has no documented reset value)
     Pic18WriteBuffer buffer_;
     int gotoLow_ = -1; // first GOTO word's low byte, waiting for the second word
     int64_t lastGoto_ = -1;
@@ -133,8 +137,8 @@ private:
     uint32_t shift_ = 0;
     int code_ = 0;
     int64_t commandEnd_ = -1;
+    int64_t operandEnd_ = -1;
     uint8_t readByte_ = 0;
-    Drive drive_ = Drive::None;
 
     // Programming pulse: armed by a start-programming table write, started by the fourth
     // rising clock of the next command, taken if that clock stays high P9.
