@@ -88,6 +88,17 @@ void BM_OperationOverhead_PIC16F876A(benchmark::State& state) {
 }
 BENCHMARK(BM_OperationOverhead_PIC16F876A)->Iterations(1)->Unit(benchmark::kSecond);
 
+void BM_OperationOverhead_PIC16F628A(benchmark::State& state) {
+    DeviceRecord d = BenchDevice16();
+    d.DeviceName = "PIC16F628A";
+    d.ProgMem = 2048;
+    d.EEProm = 128;
+    d.RAM = 224;
+    d.Programming = "Flash";
+    Overhead(state, d);
+}
+BENCHMARK(BM_OperationOverhead_PIC16F628A)->Iterations(1)->Unit(benchmark::kSecond);
+
 void BM_OperationOverhead_PIC18F452(benchmark::State& state) {
     DeviceRecord d = BenchDevice18(32768);
     d.DeviceName = "PIC18F452";

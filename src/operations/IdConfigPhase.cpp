@@ -9,7 +9,6 @@ constexpr int kConfigBytes18 = 14;
 constexpr int32_t kIdStart18 = 0x200000;
 constexpr int kIdBytes18 = 8;
 constexpr int32_t kErasedByte18 = 0xFF;
-constexpr uint32_t kFlash2WriteMs = 10;
 
 } // namespace
 
@@ -80,22 +79,12 @@ OperationEngine::PhaseEnd OperationEngine::ConfigPhase16(Operation op) {
     return end;
 }
 
-void OperationEngine::WriteConfigWord16(int32_t cw) {
-    if (Kind("Flash2")) {
-        Cmd16(Cmd16::LoadDataProgram, static_cast<uint32_t>(cw));
-        Cmd16(Cmd16::BeginEraseProgram);
-        SleepMs(kFlash2WriteMs);
-    } else {
-        p_.ProgramLocation(7, cw, image_.ProgUsed);
-    }
-}
-
 // One configuration word where the address counter points: 2007h (word 0) or 2008h.
 OperationEngine::PhaseEnd OperationEngine::ConfigWordPhase16(Operation op, size_t word) {
     const bool second = word > 0;
     const int32_t cw = second ? config16_.Word2 : config16_.GetConfigWord();
     if (op == opWrite) {
-        WriteConfigWord16(cw);
+        p_.ProgramConfigWord(cw);
     }
     if (Kind("Flash1") && op == opWrite) {
         return PhaseEnd::Done;

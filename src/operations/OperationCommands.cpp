@@ -2,13 +2,6 @@
 #include "operations/OperationEngine.h"
 
 namespace {
-constexpr uint32_t kWholeChipEraseMs = 40;
-constexpr uint32_t kSetupEraseMs = 11;
-constexpr int32_t kErasedWord = 0x3FFF;
-constexpr int kStepsToConfigWord = 7;
-constexpr int kChipErase2xx0High = 0x0F;
-constexpr int kChipErase2xx0Low = 0x87;
-constexpr int kChipEraseXx2xx8Low = 0x80;
 constexpr int32_t kProgressEvery = 64;
 const char* const kOnlyFlash = "Esta función solo funciona con dispositivos FLASH";
 } // namespace
@@ -122,36 +115,4 @@ bool OperationEngine::BotonDesprotegeClick() {
     }
     host_.Msg().ShowInfo("PIC desprotegido y borrado completamente.");
     return true;
-}
-
-void OperationEngine::Unprotect() {
-    p_.EnterProgMode();
-    if (Kind("Flash")) {
-        // With the address on the configuration word, the setup sequence erases the whole
-        // chip, protection included.
-        Cmd16(Cmd16::LoadConfiguration, 0);
-        Cmd16(Cmd16::LoadDataProgram, kErasedWord);
-        for (int i = 0; i < kStepsToConfigWord; ++i) {
-            Cmd16(Cmd16::IncrementAddress);
-        }
-        Cmd16(Cmd16::BulkEraseSetup1);
-        Cmd16(Cmd16::BulkEraseSetup2);
-        Cmd16(Cmd16::BeginEraseProgram);
-        SleepMs(kSetupEraseMs);
-        Cmd16(Cmd16::BulkEraseSetup1);
-        Cmd16(Cmd16::BulkEraseSetup2);
-    } else if (Kind("Flash1")) {
-        Cmd16(Cmd16::BulkEraseProgram);
-        SleepMs(kWholeChipEraseMs);
-    } else if (Kind("Flash2")) {
-        Cmd16(Cmd16::ChipErase);
-        SleepMs(kWholeChipEraseMs);
-    } else if (Kind("18f2xx0")) {
-        EraseStep18(kChipErase2xx0High, kChipErase2xx0Low);
-        SleepMs(kWholeChipEraseMs);
-    } else {
-        EraseStep18(kNoHighByte, kChipEraseXx2xx8Low);
-        SleepMs(kWholeChipEraseMs);
-    }
-    p_.ExitProgMode();
 }

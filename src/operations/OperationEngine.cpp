@@ -87,6 +87,10 @@ bool OperationEngine::RunOperation(Operation op) {
     if (op == opWrite && !Kind("OTP")) {
         Scope s = Selected();
         EraseAreas(s.program, s.eeprom, s.ident, s.config);
+        // The erase leaves programming mode: the write enters it afresh, through the
+        // pre-entry state, so that the chip gets its supply before the programming voltage
+        // and its hold after it (Thld0, P12, P13).
+        p_.EnterProgMode();
     }
 
     PhaseEnd end = ProgramPhase(op);

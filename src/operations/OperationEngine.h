@@ -67,7 +67,6 @@ private:
     PhaseEnd IdPhase16(Operation op);
     PhaseEnd ConfigPhase16(Operation op);
     PhaseEnd ConfigWordPhase16(Operation op, size_t word);
-    void WriteConfigWord16(int32_t cw);
     PhaseEnd ConfigPhase18(Operation op);
     void WriteConfig18();
     bool CheckConfig18();
@@ -79,7 +78,8 @@ private:
     void WriteEeprom18(int32_t address, int32_t value);
 
     void EraseStep18(int high, int low);
-    void BulkErase16(int32_t setupLoad, int32_t bulkCommand);
+    void BulkErase16(bool programMemory, bool withIds);
+    void EraseIds16();
     void Unprotect();
     void PointTableAtConfig();
     void Finish();

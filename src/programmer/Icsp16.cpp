@@ -52,15 +52,18 @@ int32_t Programmer::IcspCommand16(int32_t code, uint32_t data) {
         return UndefinedNotSent;
     }
     SendCommand16(code);
+    // Tdly1/Tdly2 (1 us in every mid-range document): from the command's last falling clock
+    // to the next command's or data word's first rising clock.
     delay_.WaitMicro();
     if (IsBareCommand(code)) {
         return 0;
     }
     if (SendsDataWord(code)) {
-        // A second microsecond: the target needs two between the last command clock and
-        // the first data clock.
+        // A second microsecond before the data word: the described program's margin over
+        // Tdly1.
         delay_.WaitMicro();
         SendWord16(data);
+        // Tdly1 again, from the data word to the next command.
         delay_.WaitMicro();
         return 0;
     }
@@ -92,6 +95,9 @@ void Programmer::SendWord16(uint32_t data) {
 uint32_t Programmer::ReadWord16() {
     const auto topBit = static_cast<uint32_t>(IntPower(2, device_.ProgBits - 1));
     lines_.WriteLines(StateRead);
+    // The line is let go with a microsecond to spare before the target drives it from the
+    // second clock on; each bit is sampled 0.2 us after its rising edge, past Tdly3 (80 ns;
+    // 200 ns on the 7X and EPROM parts).
     delay_.WaitMicro();
     lines_.ClockReleased();
     uint32_t result = 0;
@@ -102,6 +108,6 @@ uint32_t Programmer::ReadWord16() {
         }
     }
     lines_.ClockReleased();
-    delay_.WaitMicro();
+    delay_.WaitMicro(); // Tdly1 to the next command
     return result;
 }

@@ -15,10 +15,14 @@ constexpr int32_t UndefinedNotSent = -2;
 constexpr int ReadByteShift = 8; // the byte arrives in the last 8 of the 16 clocks
 
 // The holds that follow the fourth command clock of the two timed NOPs.
+// Erase: PGD low P11 (5 ms) and then P10 (DS39576B 5 us, DS39622K 100 us) before the
+// operand: 6 ms covers both.
 constexpr uint32_t EraseHoldMs = 6;
+// Programming: the fourth clock high P9 (1 ms, both documents), then low P10 (100 us on
+// DS39622K, 5 us on DS39576B) before the operand.
 constexpr uint32_t ProgramHoldMs = 1;
 constexpr int32_t ProgramHoldExtraMicros = 10;
-constexpr int32_t DischargeMicros = 110; // clock low before the operand after programming
+constexpr int32_t DischargeMicros = 110;
 
 bool BitOf(uint32_t value, int i) {
     return ((value >> i) & 1U) != 0;
@@ -37,7 +41,7 @@ int32_t Programmer::IcspCommand18(int32_t code, uint32_t data) {
         return ReadByte18();
     }
     SendOperand18(data);
-    delay_.WaitMicro();
+    delay_.WaitMicro(); // P5A (40 ns) from the operand to the next command, with room
     return 0;
 }
 
@@ -56,7 +60,7 @@ void Programmer::SendCommand18(int32_t code) {
         }
     }
     if (code < Cmd18::NopEraseHold) {
-        delay_.WaitMicro();
+        delay_.WaitMicro(); // P5 / P6 (20 ns) from the command to its operand, with room
     } else if (code == Cmd18::NopEraseHold) {
         delay_.SleepMs(EraseHoldMs);
     } else {
@@ -78,7 +82,7 @@ void Programmer::SendOperand18(uint32_t data) {
 int32_t Programmer::ReadByte18() {
     const auto topBit = static_cast<uint32_t>(IntPower(2, OperandBits18 - 1));
     lines_.WriteLines(StateRead);
-    delay_.WaitMicro();
+    delay_.WaitMicro(); // the line let go well before the target drives it (clock 9)
     uint32_t result = 0;
     for (int i = 0; i < OperandBits18; ++i) {
         result >>= 1;
@@ -86,7 +90,7 @@ int32_t Programmer::ReadByte18() {
             result += topBit;
         }
     }
-    delay_.WaitMicro();
+    delay_.WaitMicro(); // P5A to the next command
     return static_cast<int32_t>(result >> ReadByteShift);
 }
 

@@ -54,6 +54,7 @@ inline constexpr uint16_t MovwfTblptru = 0x6EF8;
 inline constexpr uint16_t BsfEecon1Eepgd = 0x8EA6; // table writes reach flash, not EEPROM
 inline constexpr uint16_t BsfEecon1Cfgs = 0x8CA6;  // table writes reach configuration space
 inline constexpr uint16_t BcfEecon1Cfgs = 0x9CA6;  // ... or back to program memory
+inline constexpr uint16_t BsfEecon1Wren = 0x84A6;  // enables writes (DS39576B Table 3-4)
 inline constexpr uint16_t Goto100000Low = 0xEF00;  // GOTO 100000h, first word
 inline constexpr uint16_t Goto100000High = 0xF800; // GOTO 100000h, second word
 

@@ -1,3 +1,4 @@
+#include "programmer/Pic16Part.h"
 #include "programmer/Programmer.h"
 
 #include <string>
@@ -9,37 +10,32 @@ const std::string KindFlash2 = "Flash2";
 const std::string KindOtp = "OTP";
 const char* const NoKindMessage = "No se especifica el tipo de Flash!!";
 
-// The PIC16F62x parts finish an erase/program cycle in 3 ms; other "Flash" parts may
-// need up to 10 ms.
-const std::string FastFlashFamily = "16F62";
-constexpr uint32_t FastFlashWriteMs = 3;
-constexpr uint32_t FlashWriteMs = 10;
-constexpr uint32_t ProgramCycleMs = 2; // cycles ended by an End Programming command
-constexpr uint32_t OtpPulseMs = 1;
-
 // EPROM words are pulsed until they read back, at most this many times, then given
-// 3 x N + 1 more pulses (N = pulses it took) so that they hold.
+// 3 x N + 1 more pulses (N = pulses it took) so that they hold (DS30228K Fig. 2-2).
 constexpr int32_t OtpMaxPulses = 25;
 constexpr int32_t OtpOverprogramFactor = 3;
+// DS30228K Fig. 2-3: the configuration word gets 100 pulses of 100 us, not the loop above.
+constexpr int32_t OtpConfigPulses = 100;
+constexpr int32_t OtpConfigPulseMicros = 100;
 } // namespace
 
 void Programmer::ProgramLocation16(int32_t value) {
     const std::string& kind = device_.Programming;
     const auto word = static_cast<uint32_t>(value);
+    const uint32_t waitMs = WaitsOf(Pic16PartOf(device_)).wordWriteMs;
     if (kind == KindFlash) {
-        const bool fast = device_.DeviceName.find(FastFlashFamily) != std::string::npos;
         IcspCommand16(Cmd16::LoadDataProgram, word);
         IcspCommand16(Cmd16::BeginEraseProgram);
-        delay_.SleepMs(fast ? FastFlashWriteMs : FlashWriteMs);
+        delay_.SleepMs(waitMs);
     } else if (kind == KindFlash1) {
         IcspCommand16(Cmd16::LoadDataProgram, word);
         IcspCommand16(Cmd16::BeginEraseProgram);
-        delay_.SleepMs(ProgramCycleMs);
+        delay_.SleepMs(waitMs);
         IcspCommand16(Cmd16::EndProgramming);
     } else if (kind == KindFlash2) {
         IcspCommand16(Cmd16::LoadDataProgram, word);
         IcspCommand16(Cmd16::BeginProgramOnly);
-        delay_.SleepMs(ProgramCycleMs);
+        delay_.SleepMs(waitMs);
         IcspCommand16(Cmd16::EndProgramming2);
     } else if (kind == KindOtp) {
         ProgramOtp(value);
@@ -48,13 +44,44 @@ void Programmer::ProgramLocation16(int32_t value) {
     }
 }
 
+void Programmer::ProgramConfigWord(int32_t value) {
+    const Pic16Part part = Pic16PartOf(device_);
+    const auto word = static_cast<uint32_t>(value);
+    const uint32_t waitMs = WaitsOf(part).configWriteMs;
+    switch (part) {
+    case Pic16Part::Eprom:
+        for (int32_t i = 0; i < OtpConfigPulses; ++i) {
+            IcspCommand16(Cmd16::LoadDataProgram, word);
+            IcspCommand16(Cmd16::BeginEraseProgram);
+            delay_.WaitMicros(OtpConfigPulseMicros);
+            IcspCommand16(Cmd16::EndProgramming);
+        }
+        break;
+    case Pic16Part::F87XA:
+        // Erased and programmed by the internally timed cycle, alone at 2007h.
+        IcspCommand16(Cmd16::LoadDataProgram, word);
+        IcspCommand16(Cmd16::BeginEraseProgram);
+        delay_.SleepMs(waitMs);
+        break;
+    case Pic16Part::F8788:
+        // Its bits take 0 or 1 from a program-only cycle; 001000 would be Begin Erase.
+        IcspCommand16(Cmd16::LoadDataProgram, word);
+        IcspCommand16(Cmd16::BeginProgramOnly);
+        delay_.SleepMs(waitMs);
+        IcspCommand16(Cmd16::EndProgramming2);
+        break;
+    default:
+        ProgramLocation16(value);
+        break;
+    }
+}
+
 void Programmer::PulseOtp(int32_t value) {
     IcspCommand16(Cmd16::LoadDataProgram, static_cast<uint32_t>(value));
     IcspCommand16(Cmd16::BeginEraseProgram);
-    delay_.SleepMs(OtpPulseMs);
+    delay_.SleepMs(WaitsOf(Pic16Part::Eprom).wordWriteMs);
     IcspCommand16(Cmd16::EndProgramming);
 }
-
 // A word that never reads back gets no more than OtpMaxPulses and no message: the
 // caller's read-back reports the location.
 void Programmer::ProgramOtp(int32_t value) {

@@ -11,12 +11,21 @@ constexpr uint32_t ErasedByte = 0xFF;
 constexpr uint32_t HighByteWeight = 256;
 } // namespace
 
+// DS39576B Table 3-4: the panel register 3C0006h lies in configuration space, so EEPGD,
+// CFGS and WREN are set before it is written.
+void Programmer::SelectPanelMode18(uint32_t mode) {
+    IcspCommand18(Cmd18::CoreInstruction, Pic18::BsfEecon1Eepgd);
+    IcspCommand18(Cmd18::CoreInstruction, Pic18::BsfEecon1Cfgs);
+    IcspCommand18(Cmd18::CoreInstruction, Pic18::BsfEecon1Wren);
+    LoadTablePointer(Pic18::PanelWriteMode);
+    IcspCommand18(Cmd18::TableWrite, mode);
+}
+
 // Sets the target up for a new block: on multi-panel parts single-panel mode, then table
-// writes to program memory, then the table pointer at the block.
+// writes to program memory (EEPGD set, CFGS clear), then the table pointer at the block.
 void Programmer::StartBlock18(uint32_t address) {
     if (device_.Programming == KindMultiPanel) {
-        LoadTablePointer(Pic18::PanelWriteMode);
-        IcspCommand18(Cmd18::TableWrite, SinglePanelWrites);
+        SelectPanelMode18(SinglePanelWrites);
     }
     IcspCommand18(Cmd18::CoreInstruction, Pic18::BsfEecon1Eepgd);
     IcspCommand18(Cmd18::CoreInstruction, Pic18::BcfEecon1Cfgs);

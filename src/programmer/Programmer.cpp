@@ -5,7 +5,11 @@
 #include <utility>
 
 namespace {
-// Settling times of the programming-mode sequences, in milliseconds.
+// Settling times of the programming-mode sequences, in milliseconds. They are the
+// adapter's: its supplies and the programming voltage need time to settle. Each is far
+// beyond what the chips ask around entry: Thld0 (100 ns to 5 us, mid-range), P12 (2 us)
+// from the programming voltage to the first clock, and P13 (100 ns) from the supply to the
+// programming voltage, which the pre-entry state provides.
 constexpr uint32_t SettleBeforeMs = 10;  // before every change of mode
 constexpr uint32_t PrepHold16Ms = 15;    // in StatePrep before programming mode
 constexpr uint32_t ProgSettle16Ms = 12;  // after entering, before the first command

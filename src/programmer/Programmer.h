@@ -62,6 +62,11 @@ public:
     // collected in WBuf and a block goes out at its last byte or at progUsed - 1.
     void ProgramLocation(int32_t address, int32_t value, int32_t progUsed);
 
+    // Family 16: programs the configuration word where the address counter points (2007h)
+    // by the part's own sequence: EPROM parts 100 pulses, the 87XA its internally timed
+    // cycle, the 87/88 a program-only cycle; every other part as ProgramLocation.
+    void ProgramConfigWord(int32_t value);
+
     // The family 18 write buffer: slot i holds the byte given for the latest address whose
     // remainder by WBufSize is i. The engine verifies a block against it. Kept between
     // calls and operations.
@@ -88,6 +93,7 @@ private:
     int32_t ReadByte18();
     void ProgramLocation18(int32_t address, int32_t value, int32_t progUsed);
     void StartBlock18(uint32_t address);
+    void SelectPanelMode18(uint32_t mode);
 
     std::unique_ptr<Port> ownedPort_;
     std::unique_ptr<Delay> ownedDelay_;

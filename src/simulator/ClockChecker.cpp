@@ -10,10 +10,13 @@ void ClockChecker::Start(int64_t now) {
     lastDataChange_ = now;
 }
 
-void ClockChecker::Rise(int64_t now, int64_t minLowNs) {
+void ClockChecker::Rise(int64_t now, int64_t minLowNs, int64_t minPeriodNs) {
     const int64_t lowSince = lastFall_ >= 0 ? lastFall_ : entry_;
     if (now - lowSince < minLowNs) {
         log_.Add(Rule::ClockLow, now);
+    }
+    if (lastRise_ >= 0 && now - lastRise_ < minPeriodNs) {
+        log_.Add(Rule::ClockPeriod, now);
     }
     lastRise_ = now;
 }

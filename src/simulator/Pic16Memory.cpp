@@ -4,10 +4,33 @@
 
 namespace Sim {
 
+// Latches at all ones (at entry, and after End Programming where the document says so):
+// programming a row in which one latch was loaded changes only that word.
 void Pic16Target::ResetLatches() {
-    // Unloaded latches hold all ones, so that programming a row in which one latch was
-    // loaded changes only that word.
     latch_.assign(profile_.rowWords, WordMask());
+}
+
+// A cycle starts: the loads before it no longer count as fresh; the latches keep their
+// values.
+void Pic16Target::ForgetLoads() {
+    loaded_.assign(profile_.rowWords, false);
+    anyLoaded_ = false;
+}
+
+// DS39589B: an internally timed 001000 writes the whole 8-word row and needs every latch
+// loaded (the ID row: its four); after such a cycle the latches are not reset, so an
+// unloaded one would write whatever it held.
+void Pic16Target::CheckRowLoaded(uint32_t pc, int64_t now) {
+    uint32_t needed = profile_.rowWords;
+    if (pc >= ConfigBase) {
+        needed = pc == ConfigBase + ConfigOffset ? 0 : IdWords;
+    }
+    for (uint32_t i = 0; i < needed; ++i) {
+        if (!loaded_[i]) {
+            violations_.Add(Rule::PartialRow, now);
+            return;
+        }
+    }
 }
 
 bool Pic16Target::CodeProtected() const {
@@ -53,18 +76,22 @@ bool Pic16Target::ReadDataAt(uint32_t pc, uint32_t& value) const {
     return true;
 }
 
+// A cycle writes the latches of the row the address selects (its low bits are ignored).
+// In the configuration half the rows hold the IDs; the configuration words are written
+// only with the address exactly on them, alone (DS39589B 2.4.2.7-8, DS39607B 4.0).
 void Pic16Target::WriteRow(uint32_t pc, bool replace) {
     const uint32_t row = profile_.rowWords;
-    if (row > 1 && pc >= ConfigBase && lastLoadPc_ >= ConfigBase) {
-        // DS39589: in the configuration half the four ID words are written as one row and
-        // the configuration word on its own; the latches written are those just loaded.
-        const uint32_t offset = lastLoadPc_ - ConfigBase;
-        if (offset < IdWords) {
+    const Pic16Variant v = profile_.variant;
+    const bool configAlone = v == Pic16Variant::F87XA || v == Pic16Variant::F8788;
+    if (pc >= ConfigBase && configAlone) {
+        const uint32_t offset = pc - ConfigBase;
+        if (offset >= ConfigOffset && offset < ConfigOffset + profile_.configWords) {
+            // 87/88 configuration bits are written to 0 or 1 by either begin command.
+            WriteWord(pc, latch_[pc % row], replace || v == Pic16Variant::F8788);
+        } else if (offset < ConfigOffset) {
             for (uint32_t i = 0; i < IdWords; ++i) {
-                WriteWord(ConfigBase + i, latch_[(ConfigBase + i) % row], replace);
+                WriteWord(ConfigBase + i, latch_[i % row], replace);
             }
-        } else {
-            WriteWord(lastLoadPc_, latch_[lastLoadPc_ % row], replace);
         }
         return;
     }
@@ -103,13 +130,30 @@ void Pic16Target::WriteWord(uint32_t pc, uint32_t value, bool replace) {
     *cell = replace ? value : (*cell & value);
 }
 
-void Pic16Target::WriteDataByte(uint32_t pc) {
+// A data-memory write erases its byte first, except on the 62XA, whose cycles only program.
+void Pic16Target::WriteDataByte(uint32_t pc, bool replace) {
     if (eeprom_.empty()) {
         return;
     }
     const uint32_t index = pc % profile_.eepromBytes;
     if (!NeverTakes(Space::Eeprom, index)) {
-        eeprom_[index] = dataLatch_; // EEPROM erases the byte before writing it
+        eeprom_[index] = replace ? dataLatch_ : (eeprom_[index] & dataLatch_);
+    }
+}
+
+// 87/88 Begin Erase: the 32-word row of the address, or in the configuration half the IDs.
+void Pic16Target::EraseRow(uint32_t pc) {
+    if (pc >= ConfigBase) {
+        ids_.assign(IdWords, WordMask());
+        return;
+    }
+    if (program_.empty() || profile_.eraseRowWords == 0) {
+        return;
+    }
+    const uint32_t base =
+        pc % profile_.programWords / profile_.eraseRowWords * profile_.eraseRowWords;
+    for (uint32_t i = 0; i < profile_.eraseRowWords && base + i < program_.size(); ++i) {
+        program_[base + i] = WordMask();
     }
 }
 

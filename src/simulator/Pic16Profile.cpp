@@ -29,7 +29,8 @@ Pic16Variant ChooseVariant(const DeviceRecord& device) {
         return Pic16Variant::F7X;
     }
     if (kind == "Flash2") {
-        return Pic16Variant::F87XA;
+        return EndsWith(name, "16F87") || EndsWith(name, "16F88") ? Pic16Variant::F8788
+                                                                  : Pic16Variant::F87XA;
     }
     if (Contains(name, "16F62") || Contains(name, "16F648")) {
         return EndsWith(name, "A") ? Pic16Variant::F62XA : Pic16Variant::F62X;
@@ -38,80 +39,6 @@ Pic16Variant ChooseVariant(const DeviceRecord& device) {
         return Pic16Variant::F87X;
     }
     return Pic16Variant::F84A;
-}
-
-// Wire timing common to every mid-range part. The clock phases and the data-phase low
-// time are set to what the program's sequences give (one 0.1 us port access per edge);
-// the documents ask 100 ns high and low, and Tdly2 = 1 us low in data words on the
-// F84A/62X/87X generation (DS30262, DS30034, DS39025).
-Pic16Timing WireTiming() {
-    Pic16Timing t{};
-    t.clockHighNs = 100 * Ns;    // Tset1 + Thld1 window, 100 ns
-    t.clockLowNs = 100 * Ns;     // 100 ns
-    t.dataClockLowNs = 100 * Ns; // Tdly2: documented 1 us, sequences give 100 ns
-    t.setupNs = 100 * Ns;        // Tset1
-    t.holdNs = 100 * Ns;         // Thld1
-    t.commandDelayNs = 1 * Us;   // Tdly1 (87XA: 100 ns at VDD >= 4.5 V)
-    // Thld0 is 100 ns to 5 us by part. The program starts writing right after an erase
-    // without a fresh entry sequence, so its first clock comes 100 ns after programming
-    // voltage: the shortest documented hold.
-    t.entryHoldNs = 100;
-    return t;
-}
-
-// Cycle times. Where the program's fixed waits are shorter than the documented time the
-// figure is set to the wait, and the documented one is given beside it.
-void SetCycleTimes(Pic16Profile& p, const DeviceRecord& device) {
-    Pic16Timing& t = p.timing;
-    t.pulseNs = 1 * Ms;     // 87XA tprog1 (DS39589); 16F7X taken as the same
-    t.chipEraseNs = 8 * Ms; // 87XA chip erase, 8 ms max (DS39589)
-    switch (p.variant) {
-    case Pic16Variant::F84A: // DS30262
-        t.programNs = 8 * Ms;
-        t.dataWriteNs = 8 * Ms;
-        t.programOnlyNs = 4 * Ms;
-        t.bulkEraseNs = 10 * Ms;
-        break;
-    case Pic16Variant::F62X: // DS30034: erase 5 ms + program 8 ms documented; the program
-                             // waits 3 ms after 001000 on every 16F62x
-        t.programNs = 3 * Ms;
-        t.dataWriteNs = 3 * Ms;
-        t.programOnlyNs = 3 * Ms;
-        t.bulkEraseNs = 10 * Ms;
-        break;
-    case Pic16Variant::F62XA: // DS41196: TPROG 4 ms, data 6 ms, TERA 6 ms. The 627A/628A
-                              // get the program's 3 ms wait; the 648A gets 10 ms
-        t.programNs = Contains(device.DeviceName, "16F62") ? 3 * Ms : 4 * Ms;
-        t.programOnlyNs = t.programNs;
-        t.dataWriteNs = 6 * Ms;
-        t.bulkEraseNs = 6 * Ms;
-        break;
-    case Pic16Variant::F87X: // DS39025: erase 4 ms + program 4 ms
-        t.programNs = 8 * Ms;
-        t.dataWriteNs = 8 * Ms;
-        t.programOnlyNs = 4 * Ms;
-        t.bulkEraseNs = 8 * Ms;
-        break;
-    case Pic16Variant::F7X: // no documented erase time at hand; the 62XA's TERA
-        t.programNs = 0;
-        t.dataWriteNs = 0;
-        t.programOnlyNs = 0;
-        t.bulkEraseNs = 6 * Ms;
-        break;
-    case Pic16Variant::F87XA: // DS39589: row write 8 ms max, bulk erase about 4 ms
-        t.programNs = 8 * Ms;
-        t.dataWriteNs = 8 * Ms;
-        t.programOnlyNs = 0; // externally timed, see pulseNs
-        t.bulkEraseNs = 4 * Ms;
-        break;
-    case Pic16Variant::Eprom: // DS30228: at least 100 us per pulse, nothing erases
-        t.pulseNs = 100 * Us;
-        t.programNs = 0;
-        t.dataWriteNs = 0;
-        t.programOnlyNs = 0;
-        t.bulkEraseNs = 0;
-        break;
-    }
 }
 
 // The configuration bits that enable code protection, from each family's word layout:
@@ -124,6 +51,7 @@ uint16_t ProtectMask(Pic16Variant variant, const std::string& name) {
         return 0x3C00;
     case Pic16Variant::F62XA:
     case Pic16Variant::F87XA:
+    case Pic16Variant::F8788:
         return 0x2000;
     case Pic16Variant::F87X:
         return 0x3030;
@@ -135,7 +63,97 @@ uint16_t ProtectMask(Pic16Variant variant, const std::string& name) {
     return 0;
 }
 
+// Latches one programming cycle writes: DS39589B 8-word rows, DS39607B 4-word groups,
+// DS30324B even/odd pairs; one word elsewhere.
+uint32_t RowWords(Pic16Variant variant) {
+    switch (variant) {
+    case Pic16Variant::F87XA:
+        return 8;
+    case Pic16Variant::F8788:
+        return 4;
+    case Pic16Variant::F7X:
+        return 2;
+    default:
+        return 1;
+    }
+}
+
 } // namespace
+
+// One table per programming specification; symbols as the documents name them.
+Pic16Timing TimingOf(Pic16Variant variant) {
+    Pic16Timing t{};
+    // Every mid-range document: Tset1 = Thld1 = 100 ns around the falling edge (DS30228K
+    // gives no figure of its own for EPROM parts: the same is taken) and Tdly1 = Tdly2 =
+    // 1 us from the last falling clock of a command to the next rising one. No document
+    // sets clock high or low times.
+    t.setupNs = 100 * Ns;
+    t.holdNs = 100 * Ns;
+    t.commandDelayNs = 1 * Us;
+    t.dataValidNs = 80 * Ns; // Tdly3
+    t.entryHoldNs = 5 * Us;  // Thld0
+    switch (variant) {
+    case Pic16Variant::F84A: // DS30262E Table 5-1, 2.3.1
+        t.entryHoldNs = 100 * Ns;
+        t.eraseProgramNs = 8 * Ms; // 001000: erase 4 ms + program 4 ms, maximum
+        t.programOnlyNs = 4 * Ms;  // 011000, maximum
+        t.dataWriteNs = 8 * Ms;    // 001000 on data memory
+        t.bulkEraseNs = 10 * Ms;   // 001001/001011 and a begin command
+        t.setupEraseNs = 10 * Ms;  // code-protect disable (4.1)
+        break;
+    case Pic16Variant::F62X:        // DS30034D Table 4-1
+        t.eraseProgramNs = 13 * Ms; // 001000: Tera 5 ms + Tprog 8 ms, maximum
+        t.programOnlyNs = 8 * Ms;   // 011000: Tprog
+        t.dataWriteNs = 8 * Ms;     // EEPROM writes: Tprog
+        t.bulkEraseNs = 5 * Ms;     // Tera
+        t.setupEraseNs = 13 * Ms;   // code-protect disable (3.3): Tera + Tprog
+        break;
+    case Pic16Variant::F62XA:     // DS41196G Table 4-1
+        t.programOnlyNs = 4 * Ms; // X01000: TPROG (program memory, IDs, configuration)
+        t.dataWriteNs = 6 * Ms;   // X01000 on data memory: TDPROG
+        t.bulkEraseNs = 6 * Ms;   // TERA, self-timed from the bulk erase command
+        break;
+    case Pic16Variant::F87X:       // DS39025F Table 6-1
+        t.eraseProgramNs = 8 * Ms; // 001000: tera 4 ms + tprog 4 ms, maximum
+        t.programOnlyNs = 4 * Ms;  // 011000: tprog (4.5-5.5 V)
+        t.dataWriteNs = 8 * Ms;    // 001000 on data memory
+        t.setupEraseNs = 8 * Ms;   // Setup1/Setup2 erase (2.5.1, 2.5.2)
+        break;
+    case Pic16Variant::F7X: // DS30324B Table 5-1
+        t.dataValidNs = 200 * Ns;
+        // Thld0 is drawn without a value; the 5 us of the generation's other flash
+        // documents (DS39025F, DS39589B) is kept.
+        t.pulseNs = 1 * Ms;      // tprog, 001000 to 001110 (its minimum and maximum)
+        t.chipEraseNs = 30 * Ms; // 001001: tera, self-timed (4.75-5.25 V)
+        break;
+    case Pic16Variant::F87XA:        // DS39589B Table 6-1
+        t.commandDelayNs = 100 * Ns; // Tdly1/Tdly2 at VDD >= 4.5 V
+        t.eraseProgramNs = 8 * Ms;   // 001000 row cycle: tprog2, maximum
+        t.dataWriteNs = 8 * Ms;      // 001000 on data memory (no time of its own)
+        t.pulseNs = 1 * Ms;          // 011000 to 010111: tprog1
+        // 001001/001011 run on the 001000 that follows them; the document gives 4 ms
+        // typical, so the maximum of that internally timed cycle, tprog2, is taken.
+        t.bulkEraseNs = 8 * Ms;
+        t.chipEraseNs = 8 * Ms; // 011111: tprog3, maximum (4.5-5.5 V)
+        break;
+    case Pic16Variant::F8788:        // DS39607B Table 7-1, at VDD >= 4.5 V
+        t.commandDelayNs = 100 * Ns; // Tdly1/Tdly2
+        t.pulseNs = 1 * Ms;          // 011000 to 010111: tprog1 (2 ms below 4.5 V)
+        t.rowEraseNs = 1 * Ms;       // 001000 to 010111: tprog2 (2 ms below 4.5 V)
+        t.bulkEraseNs = 2 * Ms;      // 001001/001011, 001000 to 010111: tprog3
+        t.chipEraseNs = 8 * Ms;      // 011111: tprog4, self-timed
+        // The notes give no data-memory cycle of this document; DS39589B's 001000 cycle
+        // maximum (tprog2, 8 ms) is assumed.
+        t.dataWriteNs = 8 * Ms;
+        break;
+    case Pic16Variant::Eprom: // DS30228K
+        t.dataValidNs = 200 * Ns;
+        t.entryHoldNs = 2 * Us;
+        t.pulseNs = 100 * Us; // program pulse, 001000 to 001110
+        break;
+    }
+    return t;
+}
 
 Pic16Profile MakePic16Profile(const DeviceRecord& device) {
     Pic16Profile p;
@@ -143,15 +161,14 @@ Pic16Profile MakePic16Profile(const DeviceRecord& device) {
     p.programWords = device.ProgMem > 0 ? static_cast<uint32_t>(device.ProgMem) : 0;
     p.eepromBytes = device.EEProm > 0 ? static_cast<uint32_t>(device.EEProm) : 0;
     p.wordBits = device.ProgBits > 0 && device.ProgBits <= 16 ? device.ProgBits : 14;
-    p.rowWords = p.variant == Pic16Variant::F87XA ? 8 : 1;
-    const std::string& name = device.DeviceName;
-    p.configWords = EndsWith(name, "16F87") || EndsWith(name, "16F88") ? 2 : 1;
+    p.rowWords = RowWords(p.variant);
+    p.eraseRowWords = p.variant == Pic16Variant::F8788 ? 32 : 0;
+    p.configWords = p.variant == Pic16Variant::F8788 ? 2 : 1;
     // Protection bits lie inside the word; a narrower part has none of a wider part's.
+    const std::string& name = device.DeviceName;
     p.protectMask = ProtectMask(p.variant, name) & ((1U << p.wordBits) - 1);
     p.hasDeviceId = p.variant != Pic16Variant::Eprom;
-    p.topCommandBitsIgnored = p.variant == Pic16Variant::F84A;
-    p.timing = WireTiming();
-    SetCycleTimes(p, device);
+    p.timing = TimingOf(p.variant);
     return p;
 }
 

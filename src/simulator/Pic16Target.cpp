@@ -25,21 +25,31 @@ Pic16Target::Pic16Target(const Pic16Profile& profile) : profile_(profile) {
     config_.assign(profile_.configWords, WordMask());
     configImplemented_.assign(profile_.configWords, WordMask());
     deviceId_ = profile_.hasDeviceId ? 0 : WordMask();
+    dataValidNs_ = profile_.timing.dataValidNs;
     ResetLatches();
 }
 
-// Raising MCLR to VIHH resets the address counter; clock and data must be low then.
-void Pic16Target::EnterProgramMode(int64_t now, bool clock, bool data) {
+void Pic16Target::SetTiming(const Pic16Timing& timing) {
+    profile_.timing = timing;
+    dataValidNs_ = timing.dataValidNs;
+}
+
+// Raising MCLR to VIHH resets the address counter; clock and data must be low then. The
+// order of the supplies differs by part and depends on how the adapter switches them, so
+// it is not judged here.
+void Pic16Target::EnterProgramMode(int64_t now, bool clock, bool data, int64_t /*supplySince*/) {
     BeginProgramMode(now, clock, data);
     pc_ = 0;
     ResetLatches();
+    ForgetLoads();
     lastLoad_ = Latch::None;
-    latchLoaded_ = false;
+    dataLoadSinceEntry_ = false;
+    configPulses_ = 0;
     phase_ = Phase::Command;
     bitCount_ = 0;
     shift_ = 0;
     lastFrameEnd_ = -1;
-    drive_ = Drive::None;
+    SetDrive(Drive::None, now);
     setupStage_ = 0;
     bulkArmed_ = false;
 }
@@ -49,19 +59,24 @@ void Pic16Target::LeaveProgramMode(int64_t now) {
     if (cycle_.active) {
         ResolveCycle(cycle_.interruptAt >= 0 ? cycle_.interruptAt : now, false);
     }
+    if (configPulses_ > 0 && configPulses_ < ConfigWordPulses) {
+        violations_.Add(Rule::ConfigPulses, now);
+    }
+    configPulses_ = 0;
     inProgramMode_ = false;
-    drive_ = Drive::None;
+    SetDrive(Drive::None, now);
 }
 
+// No mid-range document sets clock high or low times: the clock checker only keeps the
+// edges for the set-up, hold and entry rules.
 void Pic16Target::ClockRise(int64_t now, bool /*data*/) {
     CheckEntryHold(now, profile_.timing.entryHoldNs);
-    const Pic16Timing& t = profile_.timing;
-    clock_.Rise(now, phase_ == Phase::Command ? t.clockLowNs : t.dataClockLowNs);
+    clock_.Rise(now, 0);
     if (bitCount_ == 0) {
         FrameStart(now);
     }
     if (phase_ == Phase::Read) {
-        DriveReadBit();
+        DriveReadBit(now);
     }
 }
 
@@ -82,22 +97,22 @@ void Pic16Target::FrameStart(int64_t now) {
 
 // Clock 1 is the start bit; the chip turns its pin to output at the rising edge of clock 2
 // and drives data bit k on the rising edge of clock k + 2, then lets go at the stop clock.
-void Pic16Target::DriveReadBit() {
+void Pic16Target::DriveReadBit(int64_t now) {
     const int clockNo = bitCount_ + 1;
     if (!readDriven_ || clockNo < 2) {
         return;
     }
     if (clockNo <= profile_.wordBits + 1) {
         const bool bit = ((readValue_ >> (clockNo - 2)) & 1) != 0;
-        drive_ = bit ? Drive::High : Drive::Low;
+        SetDrive(bit ? Drive::High : Drive::Low, now);
     } else {
-        drive_ = Drive::None;
+        SetDrive(Drive::None, now);
     }
 }
 
 void Pic16Target::ClockFall(int64_t now, bool data) {
     const Pic16Timing& t = profile_.timing;
-    clock_.Fall(now, t.clockHighNs);
+    clock_.Fall(now, 0);
     const int bit = data ? 1 : 0;
     switch (phase_) {
     case Phase::Command:
@@ -137,7 +152,7 @@ void Pic16Target::FinishFrame(int64_t now) {
     bitCount_ = 0;
     shift_ = 0;
     lastFrameEnd_ = now;
-    drive_ = Drive::None;
+    SetDrive(Drive::None, now);
 }
 
 void Pic16Target::DataChange(int64_t now) {

@@ -12,8 +12,9 @@ namespace Sim {
 // A mid-range PIC16 in programming mode, from the programming specifications: 6-bit
 // commands and 16-clock data words sampled on falling clock edges, read data driven on
 // rising edges, the address counter with its user and configuration halves, the data latch
-// (a row of latches on the 87XA), internally and externally timed programming cycles, the
-// bulk, chip and Setup1/Setup2 erases, code protection and EPROM parts.
+// (a row of latches on the 87XA, 87/88 and 7X), internally and externally timed programming
+// cycles, the bulk, chip, row and Setup1/Setup2 erases, code protection and EPROM parts.
+// Each variant accepts only the commands its document defines.
 class Pic16Target : public Target {
 public:
     static constexpr uint32_t ConfigBase = 0x2000; // first address of the configuration half
@@ -21,24 +22,25 @@ public:
     static constexpr uint32_t IdWords = 4;
     static constexpr uint32_t DeviceIdOffset = 6;
     static constexpr uint32_t ConfigOffset = 7;
+    // DS30228K: an EPROM configuration word is programmed with this many pulses.
+    static constexpr int ConfigWordPulses = 100;
 
     explicit Pic16Target(const DeviceRecord& device);
     explicit Pic16Target(const Pic16Profile& profile);
 
     const Pic16Profile& Profile() const { return profile_; }
     // Lets a test or a front end tighten or relax the chip's minimum times.
-    void SetTiming(const Pic16Timing& timing) { profile_.timing = timing; }
+    void SetTiming(const Pic16Timing& timing);
     uint32_t AddressCounter() const { return pc_; }
     // Programming pulses an EPROM location has received (its configuration-half address
     // for IDs and configuration).
     int PulsesAt(uint32_t address) const;
 
-    void EnterProgramMode(int64_t now, bool clock, bool data) override;
+    void EnterProgramMode(int64_t now, bool clock, bool data, int64_t supplySince) override;
     void LeaveProgramMode(int64_t now) override;
     void ClockRise(int64_t now, bool data) override;
     void ClockFall(int64_t now, bool data) override;
     void DataChange(int64_t now) override;
-    Drive DataOut() const override { return drive_; }
 
     uint32_t Size(Space space) const override;
     uint32_t Peek(Space space, uint32_t index) const override;
@@ -59,6 +61,7 @@ private:
         bool active = false;
         bool erase = false;
         unsigned scope = 0;
+        bool rowErase = false; // 16F87/88 Begin Erase: the row (or the IDs) at pc
         bool toData = false;
         bool replace = false; // erase-then-program; otherwise bits only go 1 -> 0
         bool external = false;
@@ -67,40 +70,44 @@ private:
         int64_t start = 0;
         int64_t minNs = 0;
         int64_t interruptAt = -1;
-        bool bulkSelfTimed = false; // a self-timed bulk erase a begin command may join
     };
 
     // Wire decoding (Pic16Target.cpp).
     void FrameStart(int64_t now);
-    void DriveReadBit();
+    void DriveReadBit(int64_t now);
     void FinishFrame(int64_t now);
 
     // Commands and cycles (Pic16Commands.cpp).
     int Normalise(int code) const;
+    bool Defines(int code) const;
     void OnCommand(int code, int64_t now);
     void Dispatch(int code, int64_t now);
     void OnWordLoaded(uint32_t word);
     void Increment();
     void BeginCycle(int code, int64_t now);
     void BeginWrite(int code, int64_t now);
-    void BulkErase(unsigned scope, int64_t now);
+    void BulkErase(int code, int64_t now);
+    void ChipErase(int64_t now);
     unsigned SetupEraseScope() const;
     void StartCycle(const Cycle& cycle, int64_t now);
     void ResolveCycle(int64_t end, bool byEndCommand);
     void ApplyWrite(const Cycle& cycle);
     bool OlderFlash() const;
-    bool BulkNeedsBegin() const;
+    bool ExternalEnd() const;
 
     // Memory map (Pic16Memory.cpp).
     uint32_t WordMask() const { return (uint32_t{1} << profile_.wordBits) - 1; }
     uint32_t ReadProgramAt(uint32_t pc) const;
     uint32_t ReadConfigHalf(uint32_t pc) const;
     bool ReadDataAt(uint32_t pc, uint32_t& value) const;
+    void CheckRowLoaded(uint32_t pc, int64_t now);
     void WriteRow(uint32_t pc, bool replace);
     void WriteWord(uint32_t pc, uint32_t value, bool replace);
-    void WriteDataByte(uint32_t pc);
+    void WriteDataByte(uint32_t pc, bool replace);
+    void EraseRow(uint32_t pc);
     void ErasePart(unsigned scope, double fraction);
     void ResetLatches();
+    void ForgetLoads();
 
     Pic16Profile profile_;
 
@@ -115,10 +122,12 @@ private:
 
     uint32_t pc_ = 0;
     std::vector<uint32_t> latch_;
+    std::vector<bool> loaded_; // latches loaded since the last cycle
     uint32_t dataLatch_ = 0xFF;
     Latch lastLoad_ = Latch::None;
-    bool latchLoaded_ = false;
-    uint32_t lastLoadPc_ = 0; // address of the latest program-memory Load Data
+    bool anyLoaded_ = false;          // a load since the last cycle
+    bool dataLoadSinceEntry_ = false; // a Load Data (program or data memory) since entry
+    int configPulses_ = 0;            // EPROM: pulses on the configuration word since entry
 
     Phase phase_ = Phase::Command;
     int bitCount_ = 0;
@@ -126,7 +135,6 @@ private:
     int64_t lastFrameEnd_ = -1;
     uint32_t readValue_ = 0;
     bool readDriven_ = false;
-    Drive drive_ = Drive::None;
 
     Cycle cycle_;
     int setupStage_ = 0;     // 1 after Setup1, 2 after Setup1 Setup2

@@ -12,7 +12,9 @@ constexpr int TableReadPostDec = 0xA;
 constexpr int TableReadPreInc = 0xB;
 constexpr int TableWrite = 0xC;
 constexpr int TableWritePostInc2 = 0xD;
-constexpr int TableWriteStartPostInc2 = 0xE;
+// DS39622K: start programming, post-increment by 2; DS39576B: post-decrement by 2 (Table
+// 2-3), no programming.
+constexpr int TableWrite1110 = 0xE;
 constexpr int TableWriteStart = 0xF;
 
 // Core instruction words of the simulated subset.
@@ -27,6 +29,8 @@ constexpr uint16_t BsfEepgd = 0x8EA6;
 constexpr uint16_t BcfEepgd = 0x9EA6;
 constexpr uint16_t BsfCfgs = 0x8CA6;
 constexpr uint16_t BcfCfgs = 0x9CA6;
+constexpr uint16_t BsfWren = 0x84A6;
+constexpr uint16_t BcfWren = 0x94A6;
 constexpr uint16_t GotoFirst = 0xEF00;  // low byte: address bits 8..1
 constexpr uint16_t SecondWord = 0xF000; // low 12 bits: address bits 20..9
 constexpr uint16_t PrefixMask = 0xF000;
@@ -87,6 +91,8 @@ void Pic18Target::ExecuteCore(uint16_t word) {
         eepgd_ = word == BsfEepgd;
     } else if (word == BsfCfgs || word == BcfCfgs) {
         cfgs_ = word == BsfCfgs;
+    } else if (word == BsfWren || word == BcfWren) {
+        wren_ = word == BsfWren;
     } else if (ExecuteDataEeprom(word)) {
         // handled by the data EEPROM registers
     } else if (word != Nop && (word & PrefixMask) != SecondWord) {
@@ -104,7 +110,8 @@ void Pic18Target::WriteTable(int code, uint16_t operand) {
     const auto low = static_cast<uint8_t>(operand & 0xFF);
     const auto high = static_cast<uint8_t>(operand >> 8);
     const uint8_t lane = (address & 1) != 0 ? high : low;
-    const bool start = code == TableWriteStart || code == TableWriteStartPostInc2;
+    const bool ds39622 = profile_.variant == Pic18Variant::F2xx0;
+    const bool start = code == TableWriteStart || (code == TableWrite1110 && ds39622);
     if (address >= ConfigBase && address < ConfigBase + ConfigBytes) {
         if (start) {
             armed_ = Armed::Config;
@@ -122,13 +129,16 @@ void Pic18Target::WriteTable(int code, uint16_t operand) {
             armedAddress_ = address;
         }
     }
-    if (code == TableWritePostInc2 || code == TableWriteStartPostInc2) {
+    if (code == TableWritePostInc2 || (code == TableWrite1110 && ds39622)) {
         tblptr_ = (tblptr_ + 2) & TblptrMask;
+    } else if (code == TableWrite1110) {
+        tblptr_ = (tblptr_ - 2) & TblptrMask;
     }
 }
 
 // 3C0004h starts a bulk erase with the code in it (and in 3C0005h on DS39622 parts);
-// 3C0006h selects single-panel (00h) or multi-panel (40h) writes on DS39576 parts.
+// 3C0006h selects single-panel (00h) or multi-panel (40h) writes on DS39576 parts, reached
+// with EEPGD, CFGS and WREN set as DS39576B Table 3-4 sets them first.
 void Pic18Target::WriteControl(uint32_t address, uint8_t value) {
     if (address == EraseControlLow) {
         eraseLow_ = value;
@@ -140,7 +150,12 @@ void Pic18Target::WriteControl(uint32_t address, uint8_t value) {
     } else if (address == EraseControlHigh) {
         eraseHigh_ = value;
     } else if (profile_.variant == Pic18Variant::Fxx2xx8) {
+        if (!eepgd_ || !cfgs_ || !wren_) {
+            violations_.Add(Rule::WrongSpace, clock_.LastFall());
+            return;
+        }
         panel_ = value;
+        panelSelected_ = true;
     }
 }
 
@@ -180,24 +195,48 @@ void Pic18Target::Program() {
         violations_.Add(Rule::WrongSpace, now);
         return;
     }
+    if (!PanelModeAllows(now)) {
+        return;
+    }
     if (MultiPanel()) {
         for (const auto& [key, row] : buffer_.Rows()) {
             if (row.dirty) {
-                ProgramRow(row, true);
+                ProgramRow(row);
             }
         }
     } else if (const Pic18WriteBuffer::Row* row = buffer_.Find(BufferKey(armedAddress_))) {
-        ProgramRow(*row, false);
+        // The holding registers go to the row the table pointer addresses when programming
+        // starts ("TBLPTR kept in the region", DS39622K 3.2.1).
+        Pic18WriteBuffer::Row at = *row;
+        at.base = tblptr_ - tblptr_ % buffer_.RowBytes();
+        ProgramRow(at);
     }
 }
 
-// Flash programming only clears bits. Bytes outside program memory and the IDs are lost.
-void Pic18Target::ProgramRow(const Pic18WriteBuffer::Row& row, bool multiPanel) {
-    const bool singlePanelOnly = row.base < profile_.bootBytes || row.base >= IdBase;
-    if (multiPanel && singlePanelOnly) {
-        violations_.Add(Rule::PanelMode, clock_.LastFall());
-        return;
+// DS39576: the panel register has no documented reset value, so a write needs it chosen
+// since entry; multi-panel writes exclude the IDs and the boot block, which lies at the
+// start of the first panel, and so every offset inside it.
+bool Pic18Target::PanelModeAllows(int64_t now) {
+    if (profile_.variant != Pic18Variant::Fxx2xx8) {
+        return true;
     }
+    bool allowed = panelSelected_;
+    if (MultiPanel()) {
+        // Every panel is programmed at the offset of the last write, whether its buffer was
+        // written or not.
+        allowed = allowed && armedAddress_ % profile_.blockBytes >= profile_.bootBytes;
+        for (const auto& [key, row] : buffer_.Rows()) {
+            allowed = allowed && !(row.dirty && row.base >= IdBase);
+        }
+    }
+    if (!allowed) {
+        violations_.Add(Rule::PanelMode, now);
+    }
+    return allowed;
+}
+
+// Flash programming only clears bits. Bytes outside program memory and the IDs are lost.
+void Pic18Target::ProgramRow(const Pic18WriteBuffer::Row& row) {
     for (uint32_t i = 0; i < row.bytes.size(); ++i) {
         Space space = Space::Program;
         uint32_t index = 0;

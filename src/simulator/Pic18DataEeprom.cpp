@@ -13,8 +13,6 @@ constexpr uint16_t MovfEecon1W = 0x50A6;
 constexpr uint16_t MovfEedataW = 0x50A8;
 constexpr uint16_t BsfRd = 0x80A6;
 constexpr uint16_t BsfWr = 0x82A6;
-constexpr uint16_t BsfWren = 0x84A6;
-constexpr uint16_t BcfWren = 0x94A6;
 
 // EECON1 bits as MOVF EECON1,W shows them.
 constexpr uint8_t Eecon1Eepgd = 0x80;
@@ -89,10 +87,6 @@ bool Pic18Target::ExecuteDataEeprom(uint16_t word) {
         break;
     case BsfWr:
         StartEepromWrite(now);
-        break;
-    case BsfWren:
-    case BcfWren:
-        wren_ = word == BsfWren;
         break;
     default:
         return false;

@@ -14,8 +14,8 @@ constexpr uint8_t ErasePanel1 = 0x88;
 constexpr uint8_t ErasePanel4 = 0x8B;
 
 // DS39622: 3C0005h:3C0004h.
+// Rev K lists only 3F8Fh for the chip erase (earlier revisions 0F87h).
 constexpr uint16_t EraseChip39622 = 0x3F8F;
-constexpr uint16_t EraseChipOldRev39622 = 0x0F87;
 constexpr uint16_t EraseEeprom39622 = 0x0084;
 constexpr uint16_t EraseBoot39622 = 0x0081;
 constexpr uint16_t EraseConfig39622 = 0x0082;
@@ -81,7 +81,7 @@ Pic18Target::EraseScope Pic18Target::Fxx2xx8Scope(uint8_t code) const {
 Pic18Target::EraseScope Pic18Target::F2xx0Scope(uint16_t code) const {
     EraseScope s;
     s.defined = true;
-    if (code == EraseChip39622 || code == EraseChipOldRev39622) {
+    if (code == EraseChip39622) {
         s.program.push_back({0, profile_.programBytes});
         s.eeprom = s.ids = s.config = true;
         return s;

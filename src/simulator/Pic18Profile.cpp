@@ -7,20 +7,22 @@ constexpr int64_t Ns = 1;
 constexpr int64_t Us = 1000 * Ns;
 constexpr int64_t Ms = 1000 * Us;
 
-// Wire timing of both documents. P2A/P2B, P3, P4 and P5 are tens of ns; the programs'
-// 100 ns port accesses meet them with room to spare.
+// Wire timing of both documents at VDD 5 V (at 2 V the clock needs 400 ns high and low
+// and a 1 us period).
 Pic18Timing CommonTiming() {
     Pic18Timing t{};
-    t.clockHighNs = 40 * Ns;
-    t.clockLowNs = 40 * Ns;
-    t.setupNs = 15 * Ns;
-    t.holdNs = 15 * Ns;
-    t.commandToOperandNs = 20 * Ns;
-    // P12 is 2 us; the program's first clock after an erase comes 100 ns after the
-    // programming voltage returns (no fresh entry sequence), which is what is checked.
-    t.entryHoldNs = 100;
-    t.programHoldNs = 1 * Ms;
-    t.eraseHoldNs = 5 * Ms;
+    t.clockPeriodNs = 100 * Ns;     // P2
+    t.clockLowNs = 40 * Ns;         // P2A
+    t.clockHighNs = 40 * Ns;        // P2B
+    t.setupNs = 15 * Ns;            // P3
+    t.holdNs = 15 * Ns;             // P4
+    t.commandToOperandNs = 20 * Ns; // P5, P6
+    t.operandToCommandNs = 40 * Ns; // P5A
+    t.dataValidNs = 10 * Ns;        // P14
+    t.entryHoldNs = 2 * Us;         // P12
+    t.supplyLeadNs = 100 * Ns;      // P13
+    t.programHoldNs = 1 * Ms;       // P9
+    t.eraseHoldNs = 5 * Ms;         // P11
     return t;
 }
 } // namespace

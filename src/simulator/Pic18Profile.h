@@ -10,14 +10,19 @@ enum class Pic18Variant {
     F2xx0,   // DS39622 (18F2XXX/4XXX): one write buffer, 16-bit erase codes
 };
 
-// Minimum times a chip needs, in ns, named after the parameters of its document.
+// Minimum times a chip needs, in ns, named after the parameters of its document (DS39576B
+// Table 5-1, DS39622K Table 6-1), at the 5 V the simulated adapter powers the chip with.
 struct Pic18Timing {
     int64_t clockHighNs;        // P2B
     int64_t clockLowNs;         // P2A
+    int64_t clockPeriodNs;      // P2
     int64_t setupNs;            // P3, data in to clock falling
     int64_t holdNs;             // P4, data hold after clock falling
-    int64_t commandToOperandNs; // P5
+    int64_t commandToOperandNs; // P5 (operand), P6 (read data) after the 4-bit command
+    int64_t operandToCommandNs; // P5A, operand to the next 4-bit command
+    int64_t dataValidNs;        // P14 (maximum), clock rising to valid read data
     int64_t entryHoldNs;        // P12, VPP to first clock
+    int64_t supplyLeadNs;       // P13, VDD up before VPP
     int64_t programHoldNs;      // P9, fourth clock of the programming NOP held high
     int64_t dischargeNs;        // P10, clock low after a programming or erase hold
     int64_t eraseHoldNs;        // P11, clock low after the erase NOP's fourth clock

@@ -27,26 +27,39 @@ Pic18Target::Pic18Target(const Pic18Profile& profile)
     config_.assign(ConfigBytes, 0xFF);
     deviceId_.assign(DeviceIdBytes, 0x00);
     configImplemented_.assign(ConfigBytes, 0xFF);
+    dataValidNs_ = profile_.timing.dataValidNs;
 }
 
-// VPP on MCLR with PGC and PGD low; the chip starts from reset register values.
-void Pic18Target::EnterProgramMode(int64_t now, bool clock, bool data) {
+void Pic18Target::SetTiming(const Pic18Timing& timing) {
+    profile_.timing = timing;
+    dataValidNs_ = timing.dataValidNs;
+}
+
+// VPP on MCLR with PGC and PGD low, VDD up P13 before it; the chip starts from reset
+// register values.
+void Pic18Target::EnterProgramMode(int64_t now, bool clock, bool data, int64_t supplySince) {
     BeginProgramMode(now, clock, data);
+    if (supplySince < 0 || now - supplySince < profile_.timing.supplyLeadNs) {
+        violations_.Add(Rule::SupplyOrder, now);
+    }
     tblptr_ = 0;
     w_ = 0;
     tablat_ = 0;
     eepgd_ = false;
     cfgs_ = false;
+    wren_ = false;
     eraseLow_ = 0;
     eraseHigh_ = 0;
-    panel_ = 0; // no documented reset value; 00h writes one row per pulse
+    panel_ = 0;
+    panelSelected_ = false;
     buffer_.Clear();
     gotoLow_ = -1;
     phase_ = Phase::Command;
     bitCount_ = 0;
     shift_ = 0;
     commandEnd_ = -1;
-    drive_ = Drive::None;
+    operandEnd_ = -1;
+    SetDrive(Drive::None, now);
     armed_ = Armed::None;
     pulseRise_ = -1;
     holdEnd_ = -1;
@@ -55,7 +68,6 @@ void Pic18Target::EnterProgramMode(int64_t now, bool clock, bool data) {
     eeadr_ = 0;
     eeadrh_ = 0;
     eedata_ = 0;
-    wren_ = false;
     unlock_ = 0;
 }
 
@@ -65,15 +77,19 @@ void Pic18Target::LeaveProgramMode(int64_t now) {
     }
     SettleEepromWrite(now, true);
     inProgramMode_ = false;
-    drive_ = Drive::None;
+    SetDrive(Drive::None, now);
 }
 
 void Pic18Target::ClockRise(int64_t now, bool /*data*/) {
-    CheckEntryHold(now, profile_.timing.entryHoldNs);
-    clock_.Rise(now, profile_.timing.clockLowNs);
+    const Pic18Timing& t = profile_.timing;
+    CheckEntryHold(now, t.entryHoldNs);
+    clock_.Rise(now, t.clockLowNs, t.clockPeriodNs);
     if (phase_ == Phase::Command) {
         if (bitCount_ == 0) {
-            drive_ = Drive::None; // a table read's last bit is held until the next command
+            SetDrive(Drive::None, now); // a table read's last bit is held until the next command
+            if (operandEnd_ >= 0 && now - operandEnd_ < t.operandToCommandNs) {
+                violations_.Add(Rule::CommandToCommand, now);
+            }
         }
         if (bitCount_ + 1 == ProgrammingClock && armed_ != Armed::None) {
             pulseRise_ = now;
@@ -83,10 +99,11 @@ void Pic18Target::ClockRise(int64_t now, bool /*data*/) {
     if (bitCount_ == 0) {
         OnOperandStart(now);
     }
-    DriveReadBit();
+    DriveReadBit(now);
 }
 
-// First operand clock: P5 after the command, and the low time owed after a hold.
+// First operand clock: P5 (P6 for a read) after the command, and the low time owed after a
+// hold.
 void Pic18Target::OnOperandStart(int64_t now) {
     if (now - commandEnd_ < profile_.timing.commandToOperandNs) {
         violations_.Add(Rule::CommandToOperand, now);
@@ -102,13 +119,13 @@ void Pic18Target::OnOperandStart(int64_t now) {
     }
 }
 
-void Pic18Target::DriveReadBit() {
+void Pic18Target::DriveReadBit(int64_t now) {
     const int clockNo = bitCount_ + 1;
     if (!IsRead(code_) || clockNo < ReadFirstClock) {
         return;
     }
     const bool bit = ((readByte_ >> (clockNo - ReadFirstClock)) & 1) != 0;
-    drive_ = bit ? Drive::High : Drive::Low;
+    SetDrive(bit ? Drive::High : Drive::Low, now);
 }
 
 void Pic18Target::ClockFall(int64_t now, bool data) {
@@ -132,6 +149,7 @@ void Pic18Target::ClockFall(int64_t now, bool data) {
         shift_ |= bit << bitCount_;
     }
     if (++bitCount_ == OperandBits) {
+        operandEnd_ = now;
         OnOperandDone();
         phase_ = Phase::Command;
         bitCount_ = 0;

@@ -12,9 +12,10 @@ namespace Sim {
 
 // A PIC18 in programming mode, from DS39576 and DS39622: 4-bit commands with 16-bit
 // operands sampled on falling edges, a subset of core instructions (W, the table pointer,
-// EECON1's EEPGD and CFGS, NOP, GOTO, the data EEPROM registers), table reads and writes,
-// data EEPROM reads and polled writes, the write buffer and its
-// programming pulse, bulk erase through 3C0004h/3C0005h, and the configuration bytes.
+// EECON1's EEPGD, CFGS and WREN, NOP, GOTO, the data EEPROM registers), table reads and
+// writes, data EEPROM reads and polled writes, the write buffer and its programming pulse,
+// bulk erase through 3C0004h/3C0005h, the panel register 3C0006h, and the configuration
+// bytes.
 class Pic18Target : public Target {
 public:
     static constexpr uint32_t IdBase = 0x200000;
@@ -31,13 +32,14 @@ public:
     explicit Pic18Target(const Pic18Profile& profile);
 
     const Pic18Profile& Profile() const { return profile_; }
-    void SetTiming(const Pic18Timing& timing) { profile_.timing = timing; }
+    void SetTiming(const Pic18Timing& timing);
 
     // Chip registers, for tests.
     uint32_t TablePointer() const { return tblptr_; }
     uint8_t W() const { return w_; }
     bool Eepgd() const { return eepgd_; }
     bool Cfgs() const { return cfgs_; }
+    bool Wren() const { return wren_; }
     uint8_t PanelRegister() const { return panel_; }
     // Target of the last complete two-word GOTO, or -1.
     int64_t LastGoto() const { return lastGoto_; }
@@ -46,12 +48,11 @@ public:
     // Erase codes written to 3C0004h(/3C0005h) that the chip does not define.
     const std::vector<uint16_t>& UnknownEraseCodes() const { return unknownErase_; }
 
-    void EnterProgramMode(int64_t now, bool clock, bool data) override;
+    void EnterProgramMode(int64_t now, bool clock, bool data, int64_t supplySince) override;
     void LeaveProgramMode(int64_t now) override;
     void ClockRise(int64_t now, bool data) override;
     void ClockFall(int64_t now, bool data) override;
     void DataChange(int64_t now) override;
-    Drive DataOut() const override { return drive_; }
 
     uint32_t Size(Space space) const override;
     uint32_t Peek(Space space, uint32_t index) const override;
@@ -75,7 +76,7 @@ private:
     void OnOperandStart(int64_t now);
     void OnCommandDecoded(int64_t now);
     void OnOperandDone();
-    void DriveReadBit();
+    void DriveReadBit(int64_t now);
 
     // Commands and instructions (Pic18Commands.cpp).
     static bool IsRead(int code);
@@ -86,7 +87,8 @@ private:
     void WriteControl(uint32_t address, uint8_t value);
     void CheckProgrammingNop(int code, int64_t now);
     void Program();
-    void ProgramRow(const Pic18WriteBuffer::Row& row, bool multiPanel);
+    void ProgramRow(const Pic18WriteBuffer::Row& row);
+    bool PanelModeAllows(int64_t now);
 
     // Data EEPROM through EEADR, EEDATA and EECON1 (Pic18DataEeprom.cpp). False for an
     // instruction that is not one of its own.
@@ -126,9 +128,11 @@ private:
     uint8_t tablat_ = 0;
     bool eepgd_ = false;
     bool cfgs_ = false;
+    bool wren_ = false;
     uint8_t eraseLow_ = 0;
     uint8_t eraseHigh_ = 0;
     uint8_t panel_ = 0;
+    bool panelSelected_ = false; // 3C0006h written since entry (it has no documented reset value)
     Pic18WriteBuffer buffer_;
     int gotoLow_ = -1; // first GOTO word's low byte, waiting for the second word
     int64_t lastGoto_ = -1;
@@ -139,7 +143,6 @@ private:
     uint8_t eeadr_ = 0;
     uint8_t eeadrh_ = 0;
     uint8_t eedata_ = 0;
-    bool wren_ = false;
     int unlock_ = 0; // DS39576: 1 after 55h, 2 after 55h AAh to EECON2
     bool eeWritePending_ = false;
     uint32_t eeWriteIndex_ = 0;
@@ -152,8 +155,8 @@ private:
     uint32_t shift_ = 0;
     int code_ = 0;
     int64_t commandEnd_ = -1;
+    int64_t operandEnd_ = -1;
     uint8_t readByte_ = 0;
-    Drive drive_ = Drive::None;
 
     // Programming pulse: armed by a start-programming table write, started by the fourth
     // rising clock of the next command, taken if that clock stays high P9.

@@ -18,6 +18,10 @@ bool SimulatedPort::ProgrammingState(uint8_t lines) {
     return (lines & LineProg) != 0 && (lines & LineIdle) == 0;
 }
 
+bool SimulatedPort::Powered(uint8_t lines) {
+    return (lines & (LinePrep | LineProg)) != 0;
+}
+
 bool SimulatedPort::ProgrammerDrives() const {
     return (lines_ & LineRelease) == 0;
 }
@@ -42,10 +46,15 @@ bool SimulatedPort::DataLineHigh() const {
 void SimulatedPort::WriteData(uint8_t value) {
     const uint8_t before = lines_;
     lines_ = value;
+    const int64_t now = delay_.Now();
+    if (!Powered(value)) {
+        poweredSince_ = -1;
+    } else if (poweredSince_ < 0) {
+        poweredSince_ = now;
+    }
     if (!ChipPresent()) {
         return;
     }
-    const int64_t now = delay_.Now();
     const bool wasProg = ProgrammingState(before);
     const bool isProg = ProgrammingState(value);
     if (wasProg && !isProg) {
@@ -53,7 +62,7 @@ void SimulatedPort::WriteData(uint8_t value) {
         return;
     }
     if (!wasProg && isProg) {
-        target_->EnterProgramMode(now, (value & LineClock) != 0, LevelAtChip());
+        target_->EnterProgramMode(now, (value & LineClock) != 0, LevelAtChip(), poweredSince_);
         return;
     }
     if (isProg && target_->InProgramMode()) {
@@ -87,7 +96,11 @@ void SimulatedPort::CheckContention(int64_t now) {
 }
 
 uint8_t SimulatedPort::ReadStatus() {
-    return static_cast<uint8_t>((LevelAtChip() ? StatusData : 0) | StatusOtherBits);
+    bool high = LevelAtChip();
+    if (!ProgrammerDrives() && ChipPresent() && target_->DataOut() != Drive::None) {
+        high = target_->SampleAt(delay_.Now()) != Drive::Low;
+    }
+    return static_cast<uint8_t>((high ? StatusData : 0) | StatusOtherBits);
 }
 
 } // namespace Sim

@@ -11,6 +11,9 @@ namespace Sim {
 // The adapter and a simulated chip behind it. Each byte written to the data register
 // becomes line levels; clock edges and data levels go to the target with the time of the
 // write, taken from the Delay the command layers wait on (a VirtualDelay in tests).
+// The simulated adapter powers the chip from the pre-entry state on (MCLR still low) and
+// through programming mode, and not at rest: entering programming mode through the
+// pre-entry state brings the supply up before the programming voltage.
 class SimulatedPort : public Port {
 public:
     // target may be null: an adapter with nothing plugged in.
@@ -38,6 +41,7 @@ public:
 
 private:
     static bool ProgrammingState(uint8_t lines);
+    static bool Powered(uint8_t lines);
     bool ProgrammerDrives() const;
     bool LevelAtChip() const;
     void ForwardEdges(uint8_t before, int64_t now);
@@ -49,6 +53,7 @@ private:
     // adapter's rest state so that the first write is not taken for a mode change.
     uint8_t lines_;
     bool present_ = true;
+    int64_t poweredSince_ = -1; // -1 while the chip is unpowered
 };
 
 } // namespace Sim

@@ -55,6 +55,20 @@ void Target::BeginProgramMode(int64_t now, bool clock, bool data) {
     }
 }
 
+void Target::SetDrive(Drive drive, int64_t now) {
+    driveBefore_ = drive_;
+    drive_ = drive;
+    driveSince_ = now;
+}
+
+Drive Target::SampleAt(int64_t now) {
+    if (drive_ == Drive::None || now - driveSince_ >= dataValidNs_) {
+        return drive_;
+    }
+    violations_.Add(Rule::ReadTooSoon, now);
+    return driveBefore_;
+}
+
 void Target::CheckEntryHold(int64_t now, int64_t holdNs) {
     if (clock_.LastRise() < 0 && now - clock_.EntryTime() < holdNs) {
         violations_.Add(Rule::EntryHold, now);

@@ -25,15 +25,20 @@ public:
     virtual ~Target() = default;
 
     // --- the wire (times in ns) ---
-    // Programming voltage rose; clock and data are the line levels at that moment.
-    virtual void EnterProgramMode(int64_t now, bool clock, bool data) = 0;
+    // Programming voltage rose; clock and data are the line levels at that moment, and the
+    // supply has been up since supplySince (now when it rose with the programming voltage).
+    virtual void EnterProgramMode(int64_t now, bool clock, bool data, int64_t supplySince) = 0;
     virtual void LeaveProgramMode(int64_t now) = 0;
     // data is the level the chip sees on its data pin at the edge.
     virtual void ClockRise(int64_t now, bool data) = 0;
     virtual void ClockFall(int64_t now, bool data) = 0;
     // The programmer changed the level it drives on the data line.
     virtual void DataChange(int64_t now) = 0;
-    virtual Drive DataOut() const = 0;
+    Drive DataOut() const { return drive_; }
+    // What the programmer's sample of the data line at `now` sees of the chip's output:
+    // until the chip's output-valid delay (Tdly3, P14) has passed since the clock edge that
+    // changed it, the level before; such an early sample is counted.
+    Drive SampleAt(int64_t now);
     bool InProgramMode() const { return inProgramMode_; }
 
     // --- memory, bypassing the wire ---
@@ -72,6 +77,8 @@ protected:
     void BeginProgramMode(int64_t now, bool clock, bool data);
     // The first clock after entry must come no sooner than holdNs.
     void CheckEntryHold(int64_t now, int64_t holdNs);
+    // The chip starts driving `drive` (or lets go of the line) at `now`.
+    void SetDrive(Drive drive, int64_t now);
     uint32_t ApplyStuck(Space space, uint32_t index, uint32_t value) const;
     bool NeverTakes(Space space, uint32_t index) const;
 
@@ -79,10 +86,15 @@ protected:
     ClockChecker clock_{violations_};
     bool inProgramMode_ = false;
     bool protectKnob_ = false;
+    // Longest time from a rising clock edge to valid read data (Tdly3, P14).
+    int64_t dataValidNs_ = 0;
     int pulsesToTake_ = 1;
 
 private:
     using Cell = std::pair<Space, uint32_t>;
+    Drive drive_ = Drive::None;
+    Drive driveBefore_ = Drive::None;
+    int64_t driveSince_ = 0;
     struct Stuck {
         uint32_t mask = 0;
         uint32_t high = 0;

@@ -8,6 +8,8 @@ const char* RuleName(Rule rule) {
         return "ClockHigh";
     case Rule::ClockLow:
         return "ClockLow";
+    case Rule::ClockPeriod:
+        return "ClockPeriod";
     case Rule::DataSetup:
         return "DataSetup";
     case Rule::DataHold:
@@ -16,12 +18,16 @@ const char* RuleName(Rule rule) {
         return "EntryLevels";
     case Rule::EntryHold:
         return "EntryHold";
+    case Rule::SupplyOrder:
+        return "SupplyOrder";
     case Rule::CommandToData:
         return "CommandToData";
     case Rule::CommandToCommand:
         return "CommandToCommand";
     case Rule::CommandToOperand:
         return "CommandToOperand";
+    case Rule::ReadTooSoon:
+        return "ReadTooSoon";
     case Rule::ProgramTime:
         return "ProgramTime";
     case Rule::EraseTime:
@@ -34,6 +40,10 @@ const char* RuleName(Rule rule) {
         return "MissingEnd";
     case Rule::BeginWithoutLoad:
         return "BeginWithoutLoad";
+    case Rule::PartialRow:
+        return "PartialRow";
+    case Rule::ConfigPulses:
+        return "ConfigPulses";
     case Rule::UnknownCommand:
         return "UnknownCommand";
     case Rule::UnsupportedInstruction:

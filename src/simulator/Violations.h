@@ -9,26 +9,31 @@ namespace Sim {
 // The rules a simulated chip checks on the wire. Timing rules come first; the rest are
 // sequence rules whose breach a real chip answers with a write that does not happen.
 enum class Rule {
-    ClockHigh,              // clock held high shorter than the chip's minimum
-    ClockLow,               // clock held low shorter than the chip's minimum
-    DataSetup,              // data changed too close before the sampling (falling) edge
-    DataHold,               // data changed too close after the sampling edge
-    EntryLevels,            // clock or data high when the programming voltage rose
-    EntryHold,              // first clock too soon after entering programming mode
-    CommandToData,          // data word started too soon after its command
-    CommandToCommand,       // command started too soon after the previous one
-    CommandToOperand,       // PIC18: operand started too soon after the 4-bit command
-    ProgramTime,            // programming cycle cut short by the next command or by leaving
-    EraseTime,              // erase cut short
-    ProgramHold,            // PIC18: programming clock released before P9
-    DischargeTime,          // PIC18: operand clocked before P10 after a programming or erase hold
-    MissingEnd,             // externally timed cycle ended by something other than End Programming
-    BeginWithoutLoad,       // begin-programming command with nothing loaded since the last cycle
-    UnknownCommand,         // command code the chip does not implement
+    ClockHigh,        // PIC18: clock held high shorter than P2B
+    ClockLow,         // PIC18: clock held low shorter than P2A
+    ClockPeriod,      // PIC18: rising edges closer than P2
+    DataSetup,        // data changed too close before the sampling (falling) edge
+    DataHold,         // data changed too close after the sampling edge
+    EntryLevels,      // clock or data high when the programming voltage rose
+    EntryHold,        // first clock too soon after entering programming mode
+    SupplyOrder,      // PIC18: programming voltage without the supply up P13 before it
+    CommandToData,    // data word started too soon after its command
+    CommandToCommand, // command started too soon after the previous command or data
+    CommandToOperand, // PIC18: operand or read started too soon after the 4-bit command
+    ReadTooSoon,      // data line sampled before the chip's output was valid
+    ProgramTime,      // programming cycle cut short by the next command or by leaving
+    EraseTime,        // erase cut short
+    ProgramHold,      // PIC18: programming clock released before P9
+    DischargeTime,    // PIC18: operand clocked before P10 after a programming or erase hold
+    MissingEnd,       // externally timed cycle ended by something other than End Programming
+    BeginWithoutLoad, // begin-programming command with nothing loaded since the last cycle
+    PartialRow,       // row programmed by a cycle that needs every latch loaded, with one not
+    ConfigPulses,     // EPROM configuration word left with fewer pulses than its document asks
+    UnknownCommand,   // command code the chip does not implement
     UnsupportedInstruction, // PIC18 core instruction outside the simulated subset
     BadProgramStart,        // PIC18: the command after a start-programming write was not a NOP
-    WrongSpace,             // PIC18: EECON1 EEPGD/CFGS do not select the space being written
-    PanelMode,              // PIC18 (DS39576): boot block or IDs written in multi-panel mode
+    WrongSpace,             // PIC18: EECON1 does not select (or enable) the space being written
+    PanelMode,              // PIC18 (DS39576): write in a panel mode the part does not allow there
     UnknownEraseCode,       // PIC18: bulk erase started with a code the chip does not define
     EepromWriteRefused,     // PIC18: WR set without WREN, the unlock, or with EEPGD/CFGS set
     BusContention,          // chip drove the data line while the programmer was driving it

@@ -44,24 +44,9 @@ void FillImage(SimBench& b, int32_t programCells) {
     }
 }
 
-// Two findings of the simulated chips about the fixed erase sequences, both harmless and
-// checked here so that any other breach still fails: the "18fxx2xx8" parts define no
-// configuration erase code 82h (their configuration bytes are replaced by writing, so the
-// step does nothing), and on the "Flash1" parts the setup-command half of each bulk erase
-// starts a programming pulse of 3FFF at address 0 that a setup command ends instead of
-// End Programming (two per write with program memory and EEPROM in scope).
-int UnexplainedViolations(SimBench& b, int writes) {
-    const Sim::Violations& v = b.Chip().TimingViolations();
-    int known = 0;
-    if (b.device.Programming == "18fxx2xx8") {
-        EXPECT_EQ(v.Count(Sim::Rule::UnknownEraseCode), writes);
-        known += v.Count(Sim::Rule::UnknownEraseCode);
-    }
-    if (b.device.Programming == "Flash1") {
-        EXPECT_EQ(v.Count(Sim::Rule::MissingEnd), 2 * writes);
-        known += v.Count(Sim::Rule::MissingEnd);
-    }
-    return v.Total() - known;
+// Every rule breach the simulated chip saw, as "Rule=count" (or "none").
+std::string Breaches(SimBench& b) {
+    return b.Chip().TimingViolations().Summary();
 }
 
 class EveryDevice : public ::testing::TestWithParam<std::string> {};
@@ -74,6 +59,18 @@ TEST_P(EveryDevice, WriteReadVerifyRoundTrip) {
     SimBench b(GetParam());
     b.host.scope = Scope{true, true, true, true};
     FillImage(b, 300);
+    if (b.device.Programming != "OTP") {
+        // A chip programmed before: every cell 0, the configuration word the device's
+        // default (unprotected); the image's word differs from it in the oscillator bits,
+        // so every area has to be erased before it takes the new values.
+        for (Sim::Space space : {Sim::Space::Program, Sim::Space::Eeprom, Sim::Space::Id}) {
+            for (uint32_t i = 0; i < b.Chip().Size(space); ++i) {
+                b.Chip().Poke(space, i, 0);
+            }
+        }
+        b.Chip().Poke(Sim::Space::Config, 0, static_cast<uint32_t>(b.config16.GetConfigWord()));
+        b.config16.SetConfigWord(b.config16.GetConfigWord() ^ 0x3);
+    }
     const MemoryImage written = b.image;
     const int32_t configWord = b.config16.GetConfigWord();
     const auto configWords = b.config18.EditConf;
@@ -85,7 +82,7 @@ TEST_P(EveryDevice, WriteReadVerifyRoundTrip) {
         expected.push_back(kCompleted[0]); // blank check before, or verify after
     }
     EXPECT_EQ(b.Messages(), expected);
-    EXPECT_EQ(UnexplainedViolations(b, 1), 0) << b.Chip().TimingViolations().Summary();
+    EXPECT_EQ(Breaches(b), "none");
     EXPECT_FALSE(b.host.progressVisible);
     EXPECT_TRUE(b.host.mainEnabled);
 
@@ -97,6 +94,7 @@ TEST_P(EveryDevice, WriteReadVerifyRoundTrip) {
     b.config18.SetDefaultWords("0 0 0 0 0 0 0");
     b.engine->BotonLeerClick();
     EXPECT_EQ(b.Messages(), kCompleted);
+    EXPECT_EQ(Breaches(b), "none");
     EXPECT_EQ(b.image.ProgUsed, b.device.ProgMem);
     for (int32_t a = 0; a < b.device.ProgMem; ++a) {
         ASSERT_EQ(b.image.HexEditG.At(a), written.HexEditG.At(a)) << "program " << a;
@@ -125,7 +123,53 @@ TEST_P(EveryDevice, WriteReadVerifyRoundTrip) {
     b.ClearMessages();
     b.engine->BotonVerificarClick();
     EXPECT_EQ(b.Messages(), kCompleted);
-    EXPECT_EQ(UnexplainedViolations(b, 1), 0) << b.Chip().TimingViolations().Summary();
+    EXPECT_EQ(Breaches(b), "none");
+}
+
+// Erase, then unprotect a protected chip, each followed by a blank check of everything it
+// cleared; EPROM parts refuse both and keep what was written.
+TEST_P(EveryDevice, EraseAndUnprotectLeaveABlankChip) {
+    SimBench b(GetParam());
+    b.host.scope = Scope{true, true, true, true};
+    FillImage(b, 64);
+    EXPECT_TRUE(b.engine->BotonEscribirClick());
+    b.ClearMessages();
+    const bool otp = b.device.Programming == "OTP";
+
+    b.host.messages.yesAnswers = {true};
+    EXPECT_EQ(b.engine->BorrarPrograma1Click(), !otp);
+    const std::string erased =
+        otp ? "Esta función solo funciona con dispositivos FLASH" : "Programa borrado.";
+    EXPECT_EQ(b.Messages().back(), erased);
+    EXPECT_EQ(Breaches(b), "none");
+
+    b.ClearMessages();
+    b.Chip().SetCodeProtected(true);
+    b.host.messages.yesAnswers = {true};
+    EXPECT_EQ(b.engine->BotonDesprotegeClick(), !otp);
+    EXPECT_EQ(Breaches(b), "none");
+    if (otp) {
+        EXPECT_EQ(b.Messages(), std::vector<std::string>{erased});
+        return;
+    }
+    EXPECT_EQ(b.Messages().back(), "PIC desprotegido y borrado completamente.");
+    EXPECT_FALSE(b.Chip().CodeProtected());
+    for (Sim::Space space : {Sim::Space::Program, Sim::Space::Eeprom, Sim::Space::Id}) {
+        for (uint32_t i = 0; i < b.Chip().Size(space); ++i) {
+            ASSERT_EQ(b.Chip().Peek(space, i), b.Chip().ErasedValue(space))
+                << "space " << static_cast<int>(space) << " cell " << i;
+        }
+    }
+
+    // A blank check with every box ticked finds nothing; the image is set to the blank
+    // values so that the EEPROM comparison agrees.
+    b.ClearMessages();
+    b.image.InitDatosEditG(b.device);
+    b.image.ProgUsed = b.device.ProgMem;
+    b.image.EEPromUsed = b.device.EEProm;
+    EXPECT_TRUE(b.engine->BotonBlkChkClick());
+    EXPECT_EQ(b.Messages(), kCompleted);
+    EXPECT_EQ(Breaches(b), "none");
 }
 
 INSTANTIATE_TEST_SUITE_P(Shipped, EveryDevice, ::testing::ValuesIn(ShippedDevices()),

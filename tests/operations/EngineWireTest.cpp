@@ -63,20 +63,22 @@ protected:
 
 } // namespace
 
-TEST_F(EngineWire, TwoWordFlashWriteSendsEraseThenLoadProgramReadIncrement) {
+// The F84A's bulk erase (DS30262E: load, 001001, a begin command, 10 ms), then the words
+// after a fresh entry: the erase leaves programming mode, and the first clock of a write
+// must follow the entry sequence's hold.
+TEST_F(EngineWire, TwoWordFlashWriteSendsEraseThenEntersAgainForTheWords) {
     Flash16();
     image.EditProgramCell(1, 1, "1234");
     image.EditProgramCell(2, 1, "0ABC");
     port.QueueStatus(wire::StatusBits(0x1234, 14));
     port.QueueStatus(wire::StatusBits(0x0ABC, 14));
     EXPECT_TRUE(engine.RunOperation(opWrite));
-    const std::vector<std::string> expected = {"enter",
-                                               // erase of program memory, both styles
-                                               "enter", "c2=3FFF", "c1", "c7", "c8", "c1", "c7",
-                                               "exit", "enter", "c2=3FFF", "c9", "c8", "exit",
-                                               // the two words
-                                               "c2=1234", "c8", "c4", "c6", "c2=0ABC", "c8", "c4",
-                                               "c6", "exit", "exit", "exit"};
+    const std::vector<std::string> expected = {
+        "enter",
+        // erase of program memory
+        "enter", "c2=3FFF", "c9", "c8", "exit",
+        // the two words
+        "enter", "c2=1234", "c8", "c4", "c6", "c2=0ABC", "c8", "c4", "c6", "exit", "exit", "exit"};
     EXPECT_EQ(Events16(port), expected);
     EXPECT_EQ(host.messages.Texts(), std::vector<std::string>{"Operación Completada."});
     EXPECT_TRUE(host.mainEnabled);

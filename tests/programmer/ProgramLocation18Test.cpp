@@ -34,8 +34,13 @@ void AppendTablePointer(std::vector<Frame>& f, uint32_t address) {
 
 // What starts every block: (multi-panel parts) single-panel mode, then EECON1 for program
 // memory, then the table pointer.
+// DS39576B Table 3-4 order: EEPGD, CFGS and WREN reach the panel register 3C0006h; then
+// EEPGD with CFGS clear for program memory.
 void AppendBlockStart(std::vector<Frame>& f, uint32_t address, bool multiPanel) {
     if (multiPanel) {
+        AppendCore(f, 0x8EA6);
+        AppendCore(f, 0x8CA6);
+        AppendCore(f, 0x84A6);
         AppendTablePointer(f, 0x3C0006);
         f.push_back(Cmd(Cmd18::TableWrite, 0x0000));
     }

@@ -95,4 +95,5 @@ inline constexpr int TableWriteStart = 0xF;
 inline constexpr uint16_t BsfEepgd = 0x8EA6;
 inline constexpr uint16_t BsfCfgs = 0x8CA6;
 inline constexpr uint16_t BcfCfgs = 0x9CA6;
+inline constexpr uint16_t BsfWren = 0x84A6;
 } // namespace Cmd18

@@ -156,21 +156,30 @@ TEST(Pic16Erase, F628ABulkEraseIsSelfTimedAndReachesTheConfigurationHalf) {
     EXPECT_EQ(b.chip.TimingViolations().Total(), 0) << b.chip.TimingViolations().Summary();
 }
 
-TEST(Pic16Erase, F876AChipEraseClearsEverythingWhateverTheAddress) {
-    Pic16Bench b(F876A());
-    FillProgram(b.chip, 0x1000);
-    b.chip.Poke(Space::Eeprom, 255, 0);
-    b.chip.Poke(Space::Id, 0, 0x3F80);
-    b.chip.Poke(Space::Config, 0, 0x1F72);
-    b.wire.Enter();
-    b.wire.Command16(Cmd16::Increment);
-    b.wire.Command16(Cmd16::ChipErase);
-    b.wire.WaitMs(8);
-    b.wire.Exit();
-    EXPECT_EQ(b.chip.Peek(Space::Program, 8191), 0x3FFFu);
-    EXPECT_EQ(b.chip.Peek(Space::Eeprom, 255), 0xFFu);
-    EXPECT_EQ(b.chip.Peek(Space::Id, 0), 0x3FFFu);
-    EXPECT_EQ(b.chip.Peek(Space::Config, 0), 0x3FFFu);
+// DS39589B 2.5.1.3: Chip Erase clears program memory, data memory and the configuration
+// word wherever the address is; the IDs only with the address in configuration memory.
+TEST(Pic16Erase, F876AChipEraseTakesTheIdsOnlyFromConfigurationMemory) {
+    for (bool fromConfig : {false, true}) {
+        Pic16Bench b(F876A());
+        FillProgram(b.chip, 0x1000);
+        b.chip.Poke(Space::Eeprom, 255, 0);
+        b.chip.Poke(Space::Id, 0, 0x3F80);
+        b.chip.Poke(Space::Config, 0, 0x1F72);
+        b.wire.Enter();
+        if (fromConfig) {
+            b.wire.Load16(Cmd16::LoadConfiguration, 0x3FFF);
+        } else {
+            b.wire.Command16(Cmd16::Increment);
+        }
+        b.wire.Command16(Cmd16::ChipErase);
+        b.wire.WaitMs(8);
+        b.wire.Exit();
+        EXPECT_EQ(b.chip.Peek(Space::Program, 8191), 0x3FFFu);
+        EXPECT_EQ(b.chip.Peek(Space::Eeprom, 255), 0xFFu);
+        EXPECT_EQ(b.chip.Peek(Space::Id, 0), fromConfig ? 0x3FFFu : 0x3F80u);
+        EXPECT_EQ(b.chip.Peek(Space::Config, 0), 0x3FFFu);
+        EXPECT_EQ(b.chip.TimingViolations().Total(), 0) << b.chip.TimingViolations().Summary();
+    }
 }
 
 // 87X: Setup1, Setup2, begin; the last load picks the memory.

@@ -11,8 +11,21 @@ using Pic18Bench = Bench<Pic18Target>;
 constexpr int32_t P9Us = 1000;
 constexpr int32_t P10Us = 100;
 
+// DS39576 parts: the panel register 3C0006h, reached with EEPGD, CFGS and WREN set
+// (DS39576B Table 3-4): 00h single-panel, 40h multi-panel writes.
+void SelectPanels(Pic18Bench& b, uint8_t mode) {
+    b.wire.Core(Cmd18::BsfEepgd);
+    b.wire.Core(Cmd18::BsfCfgs);
+    b.wire.Core(Cmd18::BsfWren);
+    b.wire.SetTablePointer(Pic18Target::PanelControl);
+    b.wire.Command18(Cmd18::TableWrite, static_cast<uint16_t>(mode << 8 | mode));
+}
+
 // Program memory rows: EEPGD set, CFGS clear, then the row's bytes, then the pulse.
 void WriteRow(Pic18Bench& b, uint32_t address, const std::vector<uint8_t>& bytes) {
+    if (b.chip.Profile().variant == Pic18Variant::Fxx2xx8) {
+        SelectPanels(b, 0x00);
+    }
     b.wire.Core(Cmd18::BsfEepgd);
     b.wire.Core(Cmd18::BcfCfgs);
     b.wire.SetTablePointer(address);
@@ -131,7 +144,8 @@ TEST(Pic18Write, RowIsProgrammedByTheFourthClockOfTheNextNop) {
 TEST(Pic18Write, ShortHoldOrMissingEepgdLeavesTheRowUnprogrammed) {
     Pic18Bench b(F452());
     b.wire.Enter();
-    b.wire.Core(Cmd18::BsfEepgd);
+    SelectPanels(b, 0x00);
+    b.wire.Core(Cmd18::BcfCfgs);
     b.wire.SetTablePointer(0);
     b.wire.Command18(Cmd18::TableWriteStart, 0x0000);
     b.wire.ProgrammingNop(900, P10Us);
@@ -178,25 +192,34 @@ TEST(Pic18Write, ThirtyTwoByteBufferTakesShorterWrites) {
     EXPECT_EQ(b.chip.TimingViolations().Total(), 0) << b.chip.TimingViolations().Summary();
 }
 
+// DS39576B: in multi-panel mode one pulse programs every panel's buffer at one offset;
+// offsets inside the boot block (the first 512 bytes of panel 1) need single-panel
+// writes, and the panel register has to be chosen before any write.
 TEST(Pic18Write, MultiPanelWritesProgramEveryPanelWithOnePulse) {
     Pic18Bench b(F452());
     b.wire.Enter();
-    b.wire.SetTablePointer(Pic18Target::PanelControl);
-    b.wire.Command18(Cmd18::TableWrite, 0x4040);
     b.wire.Core(Cmd18::BsfEepgd);
-    b.wire.SetTablePointer(0x2000);
-    b.wire.Command18(Cmd18::TableWrite, 0x2211);
-    b.wire.SetTablePointer(0x4000);
-    b.wire.Command18(Cmd18::TableWriteStart, 0x4433);
-    b.wire.ProgrammingNop(P9Us, P10Us);
-    EXPECT_EQ(b.chip.Peek(Space::Program, 0x2001), 0x22u);
-    EXPECT_EQ(b.chip.Peek(Space::Program, 0x4000), 0x33u);
-
-    b.wire.SetTablePointer(0x0000); // boot block needs single-panel writes
+    b.wire.SetTablePointer(0x0200);
     b.wire.Command18(Cmd18::TableWriteStart, 0x0000);
     b.wire.ProgrammingNop(P9Us, P10Us);
-    EXPECT_EQ(b.chip.Peek(Space::Program, 0), 0xFFu);
+    EXPECT_EQ(b.chip.Peek(Space::Program, 0x0200), 0xFFu) << "no panel mode chosen yet";
     EXPECT_EQ(b.chip.TimingViolations().Count(Rule::PanelMode), 1);
+
+    SelectPanels(b, 0x40);
+    b.wire.Core(Cmd18::BcfCfgs);
+    b.wire.SetTablePointer(0x2200);
+    b.wire.Command18(Cmd18::TableWrite, 0x2211);
+    b.wire.SetTablePointer(0x4200);
+    b.wire.Command18(Cmd18::TableWriteStart, 0x4433);
+    b.wire.ProgrammingNop(P9Us, P10Us);
+    EXPECT_EQ(b.chip.Peek(Space::Program, 0x2201), 0x22u);
+    EXPECT_EQ(b.chip.Peek(Space::Program, 0x4200), 0x33u);
+
+    b.wire.SetTablePointer(0x2000); // panel 2, but at an offset of the boot block
+    b.wire.Command18(Cmd18::TableWriteStart, 0x0000);
+    b.wire.ProgrammingNop(P9Us, P10Us);
+    EXPECT_EQ(b.chip.Peek(Space::Program, 0x2000), 0xFFu);
+    EXPECT_EQ(b.chip.TimingViolations().Count(Rule::PanelMode), 2);
 }
 
 TEST(Pic18Config, ByteWriteTakesTheLaneOfItsAddressAndReplacesTheByte) {
