@@ -17,6 +17,21 @@ namespace {
 const char* kIni = "[Config]\nadapter=simulator\n"
                    "[PIC16F84A]\nProgMem=1024\nEEProm=64\nRAM=68\nPalConfDef=0x3FF2\n"
                    "Programming=Flash\n";
+// The main window shown on the simulated adapter with a PIC16F84A selected.
+struct SimWindow {
+    TempDir dir;
+    ScriptedMessages messages;
+    MemorySettingsStore settings;
+    std::unique_ptr<TLumbroForm> form;
+
+    SimWindow() {
+        settings.Write("Config", "lastpic", "PIC16F84A");
+        form = std::make_unique<TLumbroForm>(messages, settings);
+        form->Principal(QString::fromStdString(dir.Write("Pravik.ini", kIni)));
+        form->show();
+    }
+};
+
 } // namespace
 
 // Real windows, real timing, a simulated chip on the adapter.
@@ -25,13 +40,9 @@ class OperationWindowTest : public QObject {
 
 private slots:
     void WriteThenReadThroughTheButtons() {
-        TempDir dir;
-        ScriptedMessages messages;
-        MemorySettingsStore settings;
-        settings.Write("Config", "lastpic", "PIC16F84A");
-        TLumbroForm form(messages, settings);
-        form.Principal(QString::fromStdString(dir.Write("Pravik.ini", kIni)));
-        form.show();
+        SimWindow w;
+        TLumbroForm& form = *w.form;
+        ScriptedMessages& messages = w.messages;
         form.Image().EditProgramCell(1, 1, "2805");
         form.Image().EditProgramCell(2, 1, "0183");
         form.findChild<QPushButton*>("BotonEscribir")->click();
@@ -51,13 +62,9 @@ private slots:
     }
 
     void CancelStopsAWriteAndLeavesTheWindowsUsable() {
-        TempDir dir;
-        ScriptedMessages messages;
-        MemorySettingsStore settings;
-        settings.Write("Config", "lastpic", "PIC16F84A");
-        TLumbroForm form(messages, settings);
-        form.Principal(QString::fromStdString(dir.Write("Pravik.ini", kIni)));
-        form.show();
+        SimWindow w;
+        TLumbroForm& form = *w.form;
+        ScriptedMessages& messages = w.messages;
         for (int a = 0; a < 400; ++a) {
             form.Image().HexEditG.SetAt(a, "1234");
         }
@@ -90,13 +97,9 @@ private slots:
     // An empty socket reads all ones: the window says no chip answered instead of
     // calling it blank or written, and shows the ID it read.
     void EmptySocketIsReportedAndTheDeviceIdShown() {
-        TempDir dir;
-        ScriptedMessages messages;
-        MemorySettingsStore settings;
-        settings.Write("Config", "lastpic", "PIC16F84A");
-        TLumbroForm form(messages, settings);
-        form.Principal(QString::fromStdString(dir.Write("Pravik.ini", kIni)));
-        form.show();
+        SimWindow w;
+        TLumbroForm& form = *w.form;
+        ScriptedMessages& messages = w.messages;
         form.findChild<QPushButton*>("BotonLeer")->click();
         QCOMPARE(form.StatusPanel(5), QString("ID=0563"));
         form.SimulatedAdapter()->SetChipPresent(false);
