@@ -3,6 +3,8 @@
 #include "devices/IntConv.h"
 
 namespace {
+// Not a chip time: the described program lets the adapter settle 100 ms after each exit
+// from programming mode between phases.
 constexpr uint32_t kPhaseSettleMs = 100;
 const char* const kCompleted = "Operación Completada.";
 const char* const kInterrupted = "Acción interrumpida.";

@@ -14,6 +14,13 @@ public:
     }
     void SleepMs(uint32_t ms) override { now_ += int64_t{ms} * 1000000; }
     int64_t Now() const override { return now_; }
+    // Moves the clock on by ns, for tests that place edges closer than a tenth of a
+    // microsecond.
+    void AdvanceNs(int64_t ns) {
+        if (ns > 0) {
+            now_ += ns;
+        }
+    }
 
 private:
     int64_t now_ = 0;

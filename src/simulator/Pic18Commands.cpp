@@ -167,13 +167,16 @@ void Pic18Target::CheckProgrammingNop(int code, int64_t now) {
     }
     if (code != CoreInstruction) {
         violations_.Add(Rule::BadProgramStart, now);
-    } else if (pulseRise_ < 0 || now - pulseRise_ < profile_.timing.programHoldNs) {
-        violations_.Add(Rule::ProgramHold, now);
     } else {
-        Program();
+        if (pulseRise_ < 0 || now - pulseRise_ < profile_.timing.programHoldNs) {
+            violations_.Add(Rule::ProgramHold, now);
+        } else {
+            Program();
+        }
+        // The programming NOP's fourth clock fell: P10 is owed before its operand.
+        holdEnd_ = now;
+        dischargeNs_ = profile_.timing.dischargeNs;
     }
-    holdEnd_ = now;
-    dischargeNs_ = profile_.timing.dischargeNs;
     armed_ = Armed::None;
     pulseRise_ = -1;
     buffer_.Clear(); // the holding registers read 0xFF after every programming cycle

@@ -73,12 +73,12 @@ TEST_F(EngineWire, TwoWordFlashWriteSendsEraseThenEntersAgainForTheWords) {
     port.QueueStatus(wire::StatusBits(0x1234, 14));
     port.QueueStatus(wire::StatusBits(0x0ABC, 14));
     EXPECT_TRUE(engine.RunOperation(opWrite));
-    const std::vector<std::string> expected = {
-        "enter",
-        // erase of program memory
-        "enter", "c2=3FFF", "c9", "c8", "exit",
-        // the two words
-        "enter", "c2=1234", "c8", "c4", "c6", "c2=0ABC", "c8", "c4", "c6", "exit", "exit", "exit"};
+    const std::vector<std::string> expected = {"enter",
+                                               // erase of program memory
+                                               "enter", "c2=3FFF", "c9", "c8", "exit",
+                                               // the two words
+                                               "enter", "c2=1234", "c8", "c4", "c6", "c2=0ABC",
+                                               "c8", "c4", "c6", "exit", "exit", "exit"};
     EXPECT_EQ(Events16(port), expected);
     EXPECT_EQ(host.messages.Texts(), std::vector<std::string>{"Operación Completada."});
     EXPECT_TRUE(host.mainEnabled);
@@ -102,22 +102,75 @@ TEST_F(EngineWire, Flash2IdentEraseProgramsTheFourIdWordsAsOneRow) {
     EXPECT_EQ(Events16(port), expected);
 }
 
-TEST_F(EngineWire, Family18ProgramEraseSendsTheFiveControlSteps) {
-    SetDevice("PIC18F2520", 18, "18f2xx0", 16);
-    EXPECT_TRUE(engine.EraseAreas(true, true, false, false));
-    std::vector<uint32_t> controlWrites;
-    int eraseHolds = 0;
-    for (const wire::Frame& f : wire::Decode18(port)) {
-        if (f.command == Cmd18::TableWrite) {
-            controlWrites.push_back(f.data);
-        }
-        // The erase hold is a NOP whose fourth clock is not held: count its 6 ms pause.
-        eraseHolds += f.command == 0 && f.data == 0 && f.end - f.start > 5'000'000;
+// Each part's program-memory erase, with the ID area in scope where a program erase with
+// the address in configuration memory takes the IDs too: only commands its document
+// defines, and a begin command only where the erase waits for one.
+TEST_F(EngineWire, EachPartErasesProgramMemoryWithItsOwnCommands) {
+    struct Case {
+        const char* name;
+        const char* kind;
+        std::vector<std::string> events;
+    };
+    const std::vector<Case> cases = {
+        // DS30262E, DS30034D: load, bulk erase, a begin command that runs it.
+        {"PIC16F84A", "Flash", {"enter", "c0=3FFF", "c2=3FFF", "c9", "c8"}},
+        {"PIC16F628", "Flash", {"enter", "c0=3FFF", "c2=3FFF", "c9", "c8"}},
+        // DS41196G: self-timed from 001001, no begin command.
+        {"PIC16F628A", "Flash", {"enter", "c0=3FFF", "c2=3FFF", "c9"}},
+        // DS39025F: no bulk-erase command; Setup1, Setup2, begin, Setup1, Setup2.
+        {"PIC16F877", "Flash", {"enter", "c2=3FFF", "c1", "c7", "c8", "c1", "c7"}},
+        // DS30324B: Chip Erase 001001, self-timed.
+        {"PIC16F77", "Flash1", {"enter", "c9"}},
+        // DS39589B: 001001 runs on the 001000 after it.
+        {"PIC16F876A", "Flash2", {"enter", "c0=3FFF", "c9", "c8"}},
+        // DS39607B: a Load Data first after entry, Begin Erase ended by End Programming.
+        {"PIC16F88", "Flash2", {"enter", "c0=3FFF", "c2=0001", "c9", "c8", "c23"}},
+    };
+    for (const Case& c : cases) {
+        port.Clear();
+        Flash16();
+        SetDevice(c.name, 16, c.kind);
+        EXPECT_TRUE(engine.EraseAreas(true, false, true, false));
+        std::vector<std::string> events = Events16(port);
+        events.resize(c.events.size());
+        EXPECT_EQ(events, c.events) << c.name;
     }
-    const std::vector<uint32_t> expected = {0x0000, 0x8181, 0x0101, 0x8080, 0x0202,
-                                            0x8080, 0x0404, 0x8080, 0x0808, 0x8080};
-    EXPECT_EQ(controlWrites, expected);
-    EXPECT_EQ(eraseHolds, 5);
+}
+
+// DS39622K: each control byte in both halves of the operand, a configuration erase 82h.
+// DS39576B: the byte at 3C0004h alone (00h above it), and no configuration erase code:
+// those parts' configuration bytes are replaced by writing.
+TEST_F(EngineWire, Family18EraseStepsOfEachDocument) {
+    struct Case {
+        const char* name;
+        const char* kind;
+        std::vector<uint32_t> controlWrites;
+        int eraseSteps;
+    };
+    const std::vector<Case> cases = {
+        {"PIC18F2520",
+         "18f2xx0",
+         {0x0000, 0x8181, 0x0101, 0x8080, 0x0202, 0x8080, 0x0404, 0x8080, 0x0808, 0x8080, 0x0000,
+          0x8282},
+         6},
+        {"PIC18F452", "18fxx2xx8", {0x0083, 0x0088, 0x0089, 0x008A, 0x008B}, 5},
+    };
+    for (const Case& c : cases) {
+        port.Clear();
+        SetDevice(c.name, 18, c.kind, 16);
+        EXPECT_TRUE(engine.EraseAreas(true, true, true, true));
+        std::vector<uint32_t> controlWrites;
+        int eraseHolds = 0;
+        for (const wire::Frame& f : wire::Decode18(port)) {
+            if (f.command == Cmd18::TableWrite) {
+                controlWrites.push_back(f.data);
+            }
+            // The erase hold is a NOP whose fourth clock is not held: count its 6 ms pause.
+            eraseHolds += f.command == 0 && f.data == 0 && f.end - f.start > 5'000'000;
+        }
+        EXPECT_EQ(controlWrites, c.controlWrites) << c.name;
+        EXPECT_EQ(eraseHolds, c.eraseSteps) << c.name;
+    }
 }
 
 TEST_F(EngineWire, OtpPartsAreNeverErased) {

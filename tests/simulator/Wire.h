@@ -19,6 +19,7 @@ public:
     bool Sample();
     void WaitUs(int32_t us) { delay_.WaitMicros(us); }
     void WaitMs(uint32_t ms) { delay_.SleepMs(ms); }
+    void WaitNs(int64_t ns) { delay_.AdvanceNs(ns); }
     int64_t Now() const { return delay_.Now(); }
 
     // Adapter at rest, pre-entry, then programming voltage with clock and data low.

@@ -71,7 +71,9 @@ private slots:
         form.Image().ProgUsed = 400; // 400 words at 10 ms each: seconds of work
         QElapsedTimer clock;
         qint64 pressedAt = -1;
-        QTimer::singleShot(300, [&] {
+        // The chip check, the erase and the entries before the first word take about 0.2 s
+        // (longer under the sanitizers); the words take 4 s.
+        QTimer::singleShot(600, [&] {
             auto* progress = form.ProgressWindow();
             QVERIFY(progress->isVisible());
             QVERIFY(!form.isEnabled());
