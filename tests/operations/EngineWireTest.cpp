@@ -158,7 +158,7 @@ TEST_F(EngineWire, Family18EraseStepsOfEachDocument) {
     for (const Case& c : cases) {
         port.Clear();
         SetDevice(c.name, 18, c.kind, 16);
-        EXPECT_TRUE(engine.EraseAreas(true, true, true, true));
+        EXPECT_TRUE(engine.EraseAreas(true, true, false, true));
         std::vector<uint32_t> controlWrites;
         int eraseHolds = 0;
         for (const wire::Frame& f : wire::Decode18(port)) {
@@ -170,6 +170,25 @@ TEST_F(EngineWire, Family18EraseStepsOfEachDocument) {
         }
         EXPECT_EQ(controlWrites, c.controlWrites) << c.name;
         EXPECT_EQ(eraseHolds, c.eraseSteps) << c.name;
+    }
+}
+
+// With every memory in scope a family 18 write starts from the chip erase, the one erase
+// that clears the ID locations: 3F8Fh in both control bytes (DS39622K), 80h (DS39576B).
+TEST_F(EngineWire, Family18WholeChipInScopeIsOneChipErase) {
+    const std::vector<std::pair<const char*, std::vector<uint32_t>>> cases = {
+        {"18f2xx0", {0x3F3F, 0x8F8F}}, {"18fxx2xx8", {0x0080}}};
+    for (const auto& [kind, codes] : cases) {
+        port.Clear();
+        SetDevice("PIC18F4550", 18, kind, 16);
+        EXPECT_TRUE(engine.EraseAreas(true, true, true, true));
+        std::vector<uint32_t> controlWrites;
+        for (const wire::Frame& f : wire::Decode18(port)) {
+            if (f.command == Cmd18::TableWrite) {
+                controlWrites.push_back(f.data);
+            }
+        }
+        EXPECT_EQ(controlWrites, codes) << kind;
     }
 }
 

@@ -328,6 +328,14 @@ std::vector<Case> Cases() {
              b.wire.ProgrammingNop(1000, 100);
          },
          "PanelMode=1"},
+        {"data EEPROM write without the 55h AAh unlock", F452(),
+         [](B& b) {
+             b.wire.Core(0x9EA6); // BCF EECON1, EEPGD
+             b.wire.Core(0x9CA6); // BCF EECON1, CFGS
+             b.wire.Core(0x84A6); // BSF EECON1, WREN
+             b.wire.Core(0x82A6); // BSF EECON1, WR
+         },
+         "EepromWriteRefused=1"},
         {"DS39576 configuration erase 82h", F452(),
          [](B& b) {
              b.wire.SetTablePointer(Pic18Target::EraseControlLow);
