@@ -64,7 +64,8 @@ MemoryImage FullImage(const DeviceRecord& device) {
     return image;
 }
 
-// Runs write then verify with `delay`; returns false when either failed.
+// Runs the commands "Escribir" then "Verificar", as a user would (each checks the chip's
+// device ID first); returns false when either failed.
 bool WriteAndVerify(const DeviceRecord& device, Delay& delay, SilentHost& host) {
     MemoryImage image = FullImage(device);
     ConfigWord16 c16;
@@ -72,7 +73,7 @@ bool WriteAndVerify(const DeviceRecord& device, Delay& delay, SilentHost& host) 
     Sim::SimulatedPort port(delay, Sim::MakeTarget(device));
     Programmer programmer(port, delay, device, host);
     OperationEngine engine(programmer, device, image, c16, c18, host);
-    return engine.RunOperation(opWrite) && engine.RunOperation(opVerify);
+    return engine.BotonEscribirClick() && engine.BotonVerificarClick();
 }
 
 double Seconds(const DeviceRecord& device, SilentHost& host, bool realTime) {
