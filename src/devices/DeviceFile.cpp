@@ -1,5 +1,6 @@
 #include "devices/DeviceFile.h"
 
+#include "common/Text.h"
 #include "devices/IntConv.h"
 
 #include <algorithm>
@@ -71,6 +72,12 @@ DeviceSection ReadDeviceSection(const IniFile& ini, const std::string& name) {
     r.DeviceId = ReadBounded(ini, name, "DeviceID", -1, 0, 0xFFFF);
     r.DeviceIdMask = ReadBounded(ini, name, "DeviceIDMask", 0, 1, 0xFFFF);
     r.ConfigMasks = ReadIntegerList(ini, name, "PalConfMask");
+    // A unit that is no power of two up to 64, or a time outside 1 us to 1 s, gives one
+    // location per cycle, as a device without the keys.
+    const int32_t unit = ReadBounded(ini, name, "WriteUnit", 0, 1, 64);
+    r.WriteUnit = (unit & (unit - 1)) == 0 ? unit : 0;
+    r.WriteTimeUs = ReadBounded(ini, name, "WriteTime", 0, 1, 1000000);
+    r.WordWrites = EqualsIgnoringCase(ini.ReadString("Config", "escritura", ""), "palabra");
     return s;
 }
 

@@ -26,6 +26,13 @@ struct DeviceRecord {
     // configuration word, family 18 seven words with CONFIGnH in the high byte. Empty:
     // every bit is compared.
     std::vector<uint32_t> ConfigMasks;
+    // Fast writes: cells one programming cycle takes ("WriteUnit": words on family 16,
+    // bytes of one write buffer on family 18) and the time the cycle is given ("WriteTime",
+    // microseconds). 0 when the device file gives none: one location per cycle.
+    int32_t WriteUnit = 0;
+    int32_t WriteTimeUs = 0;
+    // "escritura=palabra" in [Config]: one location per cycle whatever the device says.
+    bool WordWrites = false;
 };
 
 // Key defaults of a device section.

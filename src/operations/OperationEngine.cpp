@@ -1,6 +1,7 @@
 #include "operations/OperationEngine.h"
 
 #include "devices/IntConv.h"
+#include "programmer/FastWrite.h"
 
 namespace {
 // Not a chip time: the described program lets the adapter settle 100 ms after each exit
@@ -66,16 +67,18 @@ OperationEngine::PhaseEnd OperationEngine::Cancelled() {
     return PhaseEnd::Cancelled;
 }
 
-OperationEngine::PhaseEnd OperationEngine::VerifyFlash1Program() {
-    // These parts are not read back while writing, and once the configuration word
-    // protects the code, program memory reads as zeros: verify it now, before the ID and
-    // configuration phase, from address 0 again.
+OperationEngine::PhaseEnd OperationEngine::VerifyWrittenProgram() {
+    // "Flash1" parts and writes in units are not read back while writing, and once the
+    // configuration word protects the code, program memory reads as zeros: verify it now,
+    // before the ID and configuration phase, from address 0 again.
     p_.ExitProgMode();
     p_.EnterProgMode();
     action_ = ActionText(opVerify);
     const PhaseEnd end = ProgramPhase(opVerify);
     action_ = ActionText(opWrite);
-    programVerified_ = end == PhaseEnd::Done;
+    // Only "Flash1" writes are followed by a verify of their own (BotonEscribirClick), which
+    // then leaves program memory out; a verify after a write in units reads it again.
+    programVerified_ = end == PhaseEnd::Done && Kind("Flash1");
     programVerifyFailed_ = end == PhaseEnd::Failed;
     return end;
 }
@@ -96,8 +99,9 @@ bool OperationEngine::RunOperation(Operation op) {
     }
 
     PhaseEnd end = ProgramPhase(op);
-    if (end == PhaseEnd::Done && op == opWrite && Kind("Flash1") && Selected().program) {
-        end = VerifyFlash1Program();
+    const bool readsBackAfter = Kind("Flash1") || FastWrites(device_);
+    if (end == PhaseEnd::Done && op == opWrite && readsBackAfter && Selected().program) {
+        end = VerifyWrittenProgram();
     }
     if (end == PhaseEnd::Done) {
         p_.ExitProgMode();

@@ -59,7 +59,9 @@ private:
     bool ConfigMatches(size_t word, int64_t read, int64_t expected) const;
 
     PhaseEnd ProgramPhase(Operation op);
-    PhaseEnd VerifyFlash1Program();
+    PhaseEnd FastWriteProgram();
+    std::string RangeError(int32_t a) const;
+    PhaseEnd VerifyWrittenProgram();
     PhaseEnd ReadBack16(Operation op, int32_t a, int64_t v);
     PhaseEnd ReadBack18(Operation op, int32_t a);
     bool VerifyBlock18(Operation op, int32_t a);
@@ -102,8 +104,9 @@ private:
     OperationHost& host_;
     std::string action_;
     std::optional<int32_t> lastDeviceId_;
-    // A "Flash1" write verified its program memory already (the verify that follows
-    // skips it), or found it wrong (no verify follows).
+    // A write that reads back after it has written ("Flash1" parts, writes in units)
+    // verified its program memory already (a verify that follows skips it), or found it
+    // wrong (no verify follows).
     bool programVerified_ = false;
     bool programVerifyFailed_ = false;
 };

@@ -1,5 +1,6 @@
 #include "common/HexText.h"
 #include "operations/OperationEngine.h"
+#include "programmer/FastWrite.h"
 
 namespace {
 constexpr int32_t kProgressEvery = 32;
@@ -14,6 +15,9 @@ OperationEngine::PhaseEnd OperationEngine::ProgramPhase(Operation op) {
         image_.InitHexEditG(device_);
         image_.ProgUsed = device_.ProgMem;
     }
+    if (op == opWrite && FastWrites(device_)) {
+        return FastWriteProgram();
+    }
     const int64_t maxValue = device_.Family == 18 ? 0xFF : (int64_t{1} << device_.ProgBits) - 1;
     for (int32_t a = 0; a < image_.ProgUsed; ++a) {
         if (host_.CancelRequested()) {
@@ -27,8 +31,7 @@ OperationEngine::PhaseEnd OperationEngine::ProgramPhase(Operation op) {
             // A negative value (eight hex digits with the top bit set) is as far out of
             // range as one above the word.
             if (v < 0 || v > maxValue) {
-                return Fail("Error en los códigos de programa (fuera de rango), dir: " + Hex(a, 4) +
-                            " fila: " + Hex(a / 16, 4) + " col: " + Hex(a % 16, 2));
+                return Fail(RangeError(a));
             }
             if (op == opWrite) {
                 p_.ProgramLocation(a, static_cast<int32_t>(v), image_.ProgUsed);
@@ -41,6 +44,41 @@ OperationEngine::PhaseEnd OperationEngine::ProgramPhase(Operation op) {
         if (end != PhaseEnd::Done) {
             return end;
         }
+    }
+    return PhaseEnd::Done;
+}
+
+std::string OperationEngine::RangeError(int32_t a) const {
+    return "Error en los códigos de programa (fuera de rango), dir: " + Hex(a, 4) +
+           " fila: " + Hex(a / 16, 4) + " col: " + Hex(a % 16, 2);
+}
+
+// The write in the device's units: every cell is range-checked first (with the message and
+// address of a location-by-location write), then each unit goes out in one programming
+// cycle. Nothing is read back here: RunOperation verifies every location afterwards, from
+// address 0, since the address counter of family 16 parts only counts up.
+OperationEngine::PhaseEnd OperationEngine::FastWriteProgram() {
+    const int64_t maxValue = device_.Family == 18 ? 0xFF : (int64_t{1} << device_.ProgBits) - 1;
+    std::vector<int32_t> values(static_cast<size_t>(image_.ProgUsed));
+    for (int32_t a = 0; a < image_.ProgUsed; ++a) {
+        const int64_t v = ParseCell(image_.HexEditG.At(a));
+        if (v < 0 || v > maxValue) {
+            return Fail(RangeError(a));
+        }
+        values[static_cast<size_t>(a)] = static_cast<int32_t>(v);
+    }
+    // Progress counts the cells written so far: for units in address order that is the
+    // first address of the unit; DS39576 multi-panel cycles write every panel at once.
+    int32_t done = 0;
+    for (const WriteCycle& cycle : PlanWriteCycles(device_, image_.ProgUsed)) {
+        if (host_.CancelRequested()) {
+            return Cancelled();
+        }
+        if (done % kProgressEvery == 0 && done < image_.ProgUsed) {
+            Progress("Programa", done);
+        }
+        p_.ProgramCycle(cycle, values);
+        done += static_cast<int32_t>(cycle.addresses.size());
     }
     return PhaseEnd::Done;
 }

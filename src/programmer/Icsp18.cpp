@@ -20,8 +20,8 @@ constexpr int ReadByteShift = 8; // the byte arrives in the last 8 of the 16 clo
 constexpr uint32_t EraseHoldMs = 6;
 // Programming: the fourth clock high P9 (1 ms, both documents), then low P10 (100 us on
 // DS39622K, 5 us on DS39576B) before the operand.
-constexpr uint32_t ProgramHoldMs = 1;
-constexpr int32_t ProgramHoldExtraMicros = 10;
+constexpr int32_t ProgramHoldMicros = 1010; // the described 1 ms and 10 us
+constexpr int32_t MicrosPerMs = 1000;
 constexpr int32_t DischargeMicros = 110;
 
 bool BitOf(uint32_t value, int i) {
@@ -45,10 +45,20 @@ int32_t Programmer::IcspCommand18(int32_t code, uint32_t data) {
     return 0;
 }
 
+void Programmer::SendCommand18(int32_t code) {
+    SendTimedNop18(code, ProgramHoldMicros);
+}
+
+void Programmer::ProgramPulse18(int32_t holdMicros) {
+    SendTimedNop18(Cmd18::NopProgramHold, holdMicros);
+    SendOperand18(Pic18::Nop);
+    delay_.WaitMicro();
+}
+
 // The timed NOPs (50 and up) go out as command 0000. For NopProgramHold the fourth clock
 // stays high through the programming time: the target programs while it is high and
 // stops on its falling edge.
-void Programmer::SendCommand18(int32_t code) {
+void Programmer::SendTimedNop18(int32_t code, int32_t holdMicros) {
     const uint32_t bits = code < Cmd18::NopEraseHold ? code & CommandMask18 : 0;
     lines_.WriteLines(StateProg);
     for (int i = 0; i < CommandBits18; ++i) {
@@ -64,8 +74,8 @@ void Programmer::SendCommand18(int32_t code) {
     } else if (code == Cmd18::NopEraseHold) {
         delay_.SleepMs(EraseHoldMs);
     } else {
-        delay_.SleepMs(ProgramHoldMs);
-        delay_.WaitMicros(ProgramHoldExtraMicros);
+        delay_.SleepMs(static_cast<uint32_t>(holdMicros / MicrosPerMs));
+        delay_.WaitMicros(holdMicros % MicrosPerMs);
         lines_.WriteLines(StateProg);
         delay_.WaitMicros(DischargeMicros);
     }

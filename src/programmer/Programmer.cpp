@@ -32,6 +32,7 @@ Programmer::Programmer(std::unique_ptr<Port> port, std::unique_ptr<Delay> delay,
 // before and after each change; entry goes through StatePrep so that the target restarts
 // with its address counter at 0.
 int32_t Programmer::RunModeSequence16(int32_t code) {
+    panelMode_ = PanelMode::Unknown; // the chip restarts; its panel register is unknown
     switch (code) {
     case Cmd16::EnterProgMode:
         delay_.SleepMs(SettleBeforeMs);
@@ -57,6 +58,7 @@ int32_t Programmer::RunModeSequence16(int32_t code) {
 
 // The family 18 layer's own sequences: longer settling times, and no wait after exit.
 int32_t Programmer::RunModeSequence18(int32_t code) {
+    panelMode_ = PanelMode::Unknown;
     switch (code) {
     case Cmd18::EnterProgMode:
         delay_.SleepMs(SettleBeforeMs);

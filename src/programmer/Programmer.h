@@ -7,8 +7,11 @@
 #include "programmer/Port.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
+
+struct WriteCycle;
 
 // The hardware side as the operations see it: the two ICSP command layers, programming
 // mode entry and exit, and the programming of one program location by the device's
@@ -62,6 +65,12 @@ public:
     // collected in WBuf and a block goes out at its last byte or at progUsed - 1.
     void ProgramLocation(int32_t address, int32_t value, int32_t progUsed);
 
+    // Fast writes (FastWrite.h): one programming cycle of the device's write unit. values
+    // holds the cells in use; the cycle's cells past them get the erased value. Family 16:
+    // the address counter must be on the cycle's first word; it is left on the word after
+    // its last. The target must be in programming mode, erased where the cycle writes.
+    void ProgramCycle(const WriteCycle& cycle, const std::vector<int32_t>& values);
+
     // Family 16: programs the configuration word where the address counter points (2007h)
     // by the part's own sequence: EPROM parts 100 pulses, the 87XA its internally timed
     // cycle, the 87/88 a program-only cycle; every other part as ProgramLocation.
@@ -77,6 +86,9 @@ public:
     Delay& GetDelay() { return delay_; }
 
 private:
+    // DS39576 panel register as the fast writes last set it in this programming session.
+    enum class PanelMode { Unknown, Single, Multi };
+
     // Family 16 pieces.
     int32_t RunModeSequence16(int32_t code);
     void SendCommand16(int32_t code);
@@ -94,6 +106,14 @@ private:
     void ProgramLocation18(int32_t address, int32_t value, int32_t progUsed);
     void StartBlock18(uint32_t address);
     void SelectPanelMode18(uint32_t mode);
+    void SendTimedNop18(int32_t code, int32_t holdMicros);
+    // The programming NOP: fourth clock high holdMicros (P9), then low P10, operand 0.
+    void ProgramPulse18(int32_t holdMicros);
+
+    // Fast-write pieces.
+    void WaitCycle(int32_t micros);
+    void ProgramUnit16(const WriteCycle& cycle, const std::function<uint32_t(int32_t)>& valueAt);
+    void ProgramUnit18(const WriteCycle& cycle, const std::function<uint32_t(int32_t)>& valueAt);
 
     std::unique_ptr<Port> ownedPort_;
     std::unique_ptr<Delay> ownedDelay_;
@@ -103,4 +123,5 @@ private:
     Messages& messages_;
     Lines lines_;
     std::vector<int32_t> wbuf_;
+    PanelMode panelMode_ = PanelMode::Unknown;
 };

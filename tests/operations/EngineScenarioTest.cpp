@@ -50,13 +50,14 @@ TEST(EngineScenario, Flash1WriteIsAlwaysFollowedByItsVerify) {
     EXPECT_EQ(b.Messages(),
               (Texts{"Error verificando en 0003. Compruebe modo programación y dispositivo."}));
 
-    // A cancelled write is verified too: the chip was erased and only word 0 written.
+    // A cancelled write is verified too: the chip was erased and only the first even/odd
+    // pair written (DS30324B: one pulse per pair).
     b.ClearMessages();
     b.host.checks = 0;
     b.host.cancelAtCheck = 2;
     b.engine->BotonEscribirClick();
     EXPECT_EQ(b.Messages(), (Texts{"Acción interrumpida.",
-                                   "Error verificando en 0001. Compruebe modo programación y "
+                                   "Error verificando en 0002. Compruebe modo programación y "
                                    "dispositivo."}));
 }
 

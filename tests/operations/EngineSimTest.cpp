@@ -11,13 +11,28 @@ namespace {
 
 const std::vector<std::string> kCompleted = {"Operación Completada."};
 
-std::vector<std::string> ShippedDevices() {
-    std::vector<std::string> names;
+// Every shipped device, written in its units (as the shipped file gives them) and one
+// location per cycle ("escritura=palabra").
+struct Method {
+    std::string device;
+    bool wordWrites;
+};
+
+std::vector<Method> ShippedDevices() {
+    std::vector<Method> methods;
     for (const DeviceEntry& d :
          ReadDeviceList(IniFile::Load(PRAVIK_SOURCE_DIR "/data/Pravik.ini")).devices) {
-        names.push_back(d.name);
+        methods.push_back({d.name, false});
+        methods.push_back({d.name, true});
     }
-    return names;
+    return methods;
+}
+
+// The chip of the parameter's device, written by the parameter's method.
+std::unique_ptr<SimBench> BenchFor(const Method& m) {
+    auto b = std::make_unique<SimBench>(m.device);
+    b->device.WordWrites = m.wordWrites;
+    return b;
 }
 
 // A recognisable image: words or bytes from a seeded generator in the first cells and in
@@ -49,14 +64,15 @@ std::string Breaches(SimBench& b) {
     return b.Chip().TimingViolations().Summary();
 }
 
-class EveryDevice : public ::testing::TestWithParam<std::string> {};
+class EveryDevice : public ::testing::TestWithParam<Method> {};
 
 } // namespace
 
 // Write, then read back into a fresh image, then verify, with every scope box ticked:
 // the read image equals the written one cell by cell, with identifier and configuration.
 TEST_P(EveryDevice, WriteReadVerifyRoundTrip) {
-    SimBench b(GetParam());
+    const std::unique_ptr<SimBench> bench = BenchFor(GetParam());
+    SimBench& b = *bench;
     b.host.scope = Scope{true, true, true, true};
     FillImage(b, 300);
     if (b.device.Programming != "OTP") {
@@ -129,7 +145,8 @@ TEST_P(EveryDevice, WriteReadVerifyRoundTrip) {
 // Erase, then unprotect a protected chip, each followed by a blank check of everything it
 // cleared; EPROM parts refuse both and keep what was written.
 TEST_P(EveryDevice, EraseAndUnprotectLeaveABlankChip) {
-    SimBench b(GetParam());
+    const std::unique_ptr<SimBench> bench = BenchFor(GetParam());
+    SimBench& b = *bench;
     b.host.scope = Scope{true, true, true, true};
     FillImage(b, 64);
     EXPECT_TRUE(b.engine->BotonEscribirClick());
@@ -173,4 +190,7 @@ TEST_P(EveryDevice, EraseAndUnprotectLeaveABlankChip) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Shipped, EveryDevice, ::testing::ValuesIn(ShippedDevices()),
-                         [](const auto& info) { return info.param; });
+                         [](const auto& info) {
+                             return info.param.device +
+                                    (info.param.wordWrites ? "_palabra" : "_unidades");
+                         });
