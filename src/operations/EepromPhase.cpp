@@ -3,7 +3,7 @@
 
 namespace {
 // Data-memory write cycles, maximum: DS30262E 8 ms, DS30034D Tprog 8 ms, DS41196G TDPROG
-// 6 ms, DS39025F 8 ms; the described 10 ms covers them.
+// 6 ms, DS39025F 8 ms; the 10 ms they always had cover them.
 constexpr uint32_t kEepromWriteMs = 10;
 // DS39589B: a data-memory Begin Erase/Programming cycle is internally timed, at most 8 ms.
 constexpr uint32_t kFlash2EepromWriteMs = 8;

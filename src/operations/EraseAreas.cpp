@@ -11,10 +11,10 @@ namespace {
 constexpr int32_t kErasedWord = 0x3FFF;
 // DS39607B 3.4.2.6: after entry a Load Data of 01h precedes the first Begin Erase.
 constexpr int32_t kBeforeBeginErase8788 = 0x0001;
-// Not a chip time: the described program let the ID and configuration areas settle.
+// Not a chip time: the ID and configuration areas get 100 ms to settle, as they always had.
 constexpr uint32_t kIdConfigSettleMs = 100;
-// Family 18: each erase step holds its own P11 (Icsp18); the described program waited
-// once more after the program-memory and EEPROM areas.
+// Family 18: each erase step holds its own P11 (Icsp18); the program-memory and EEPROM
+// areas keep the 11 ms they always had after them.
 constexpr uint32_t kErase18SettleMs = 11;
 constexpr int kIdWords = 4;
 constexpr int kStepsToConfigWord = 7;
@@ -37,7 +37,7 @@ constexpr EraseCode kConfig2xx0 = {0x00, 0x82};
 // Whole chip: DS39622K rev K lists 3F8Fh only (earlier revisions 0F87h); DS39576B 80h.
 constexpr EraseCode kChip2xx0 = {0x3F, 0x8F};
 constexpr EraseCode kChipXx2xx8 = {kNone, 0x80};
-// The described program waited 40 ms after a whole-chip erase (P11 is 5 ms).
+// A whole-chip erase keeps the 40 ms it always had after it (P11 is 5 ms).
 constexpr uint32_t kWholeChipErase18Ms = 40;
 } // namespace
 

@@ -4,8 +4,8 @@
 #include "programmer/FastWrite.h"
 
 namespace {
-// Not a chip time: the described program lets the adapter settle 100 ms after each exit
-// from programming mode between phases.
+// Not a chip time: the adapter gets 100 ms to settle after each exit from programming mode
+// between phases.
 constexpr uint32_t kPhaseSettleMs = 100;
 const char* const kCompleted = "Operación Completada.";
 const char* const kInterrupted = "Acción interrumpida.";

@@ -59,8 +59,8 @@ int32_t Programmer::IcspCommand16(int32_t code, uint32_t data) {
         return 0;
     }
     if (SendsDataWord(code)) {
-        // A second microsecond before the data word: the described program's margin over
-        // Tdly1.
+        // A second microsecond before the data word: the margin over Tdly1 the program has
+        // always given.
         delay_.WaitMicro();
         SendWord16(data);
         // Tdly1 again, from the data word to the next command.

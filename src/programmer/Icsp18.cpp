@@ -20,7 +20,7 @@ constexpr int ReadByteShift = 8; // the byte arrives in the last 8 of the 16 clo
 constexpr uint32_t EraseHoldMs = 6;
 // Programming: the fourth clock high P9 (1 ms, both documents), then low P10 (100 us on
 // DS39622K, 5 us on DS39576B) before the operand.
-constexpr int32_t ProgramHoldMicros = 1010; // the described 1 ms and 10 us
+constexpr int32_t ProgramHoldMicros = 1010; // P9 and the 10 us margin always given
 constexpr int32_t MicrosPerMs = 1000;
 constexpr int32_t DischargeMicros = 110;
 

@@ -99,14 +99,14 @@ Pic16Timing TimingOf(Pic16Variant variant) {
         t.programOnlyNs = 4 * Ms;  // 011000, maximum
         t.dataWriteNs = 8 * Ms;    // 001000 on data memory
         t.bulkEraseNs = 10 * Ms;   // 001001/001011 and a begin command
-        t.setupEraseNs = 10 * Ms;  // code-protect disable (4.1)
+        t.setupEraseNs = 10 * Ms;  // code-protect disable (DS30262E 4.1)
         break;
     case Pic16Variant::F62X:        // DS30034D Table 4-1
         t.eraseProgramNs = 13 * Ms; // 001000: Tera 5 ms + Tprog 8 ms, maximum
         t.programOnlyNs = 8 * Ms;   // 011000: Tprog
         t.dataWriteNs = 8 * Ms;     // EEPROM writes: Tprog
         t.bulkEraseNs = 5 * Ms;     // Tera
-        t.setupEraseNs = 13 * Ms;   // code-protect disable (3.3): Tera + Tprog
+        t.setupEraseNs = 13 * Ms;   // code-protect disable (DS30034D 3.3): Tera + Tprog
         break;
     case Pic16Variant::F62XA:     // DS41196G Table 4-1
         t.programOnlyNs = 4 * Ms; // X01000: TPROG (program memory, IDs, configuration)
@@ -117,7 +117,7 @@ Pic16Timing TimingOf(Pic16Variant variant) {
         t.eraseProgramNs = 8 * Ms; // 001000: tera 4 ms + tprog 4 ms, maximum
         t.programOnlyNs = 4 * Ms;  // 011000: tprog (4.5-5.5 V)
         t.dataWriteNs = 8 * Ms;    // 001000 on data memory
-        t.setupEraseNs = 8 * Ms;   // Setup1/Setup2 erase (2.5.1, 2.5.2)
+        t.setupEraseNs = 8 * Ms;   // Setup1/Setup2 erase (DS39025F 2.5.1, 2.5.2)
         break;
     case Pic16Variant::F7X: // DS30324B Table 5-1
         t.dataValidNs = 200 * Ns;

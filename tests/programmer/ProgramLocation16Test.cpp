@@ -18,15 +18,15 @@ protected:
 } // namespace
 
 // Each part waits its document's longest cycle: DS30034D Tera + Tprog, DS41196G TPROG;
-// the F84A and 87X (8 ms) and names no document matches keep the described 10 ms.
+// the F84A and 87X (8 ms) and names no document matches keep the 10 ms they always had.
 TEST_F(ProgramLocation16, FlashWaitsTheLongestCycleOfEachPart) {
     struct Case {
         const char* name;
         int64_t wait;
     };
-    for (const Case& c : {Case{"PIC16F628", 13 * Ms}, Case{"PIC16F627A", 4 * Ms},
-                          Case{"PIC16F648A", 4 * Ms}, Case{"PIC16F84A", 10 * Ms},
-                          Case{"PIC16F877", 10 * Ms}, Case{"PIC16f628", 10 * Ms}}) {
+    for (const Case& c :
+         {Case{"PIC16F628", 13 * Ms}, Case{"PIC16F627A", 4 * Ms}, Case{"PIC16F648A", 4 * Ms},
+          Case{"PIC16F84A", 10 * Ms}, Case{"PIC16F877", 10 * Ms}, Case{"PIC16f628", 10 * Ms}}) {
         port.Clear();
         SetDevice(c.name, 16, "Flash");
         programmer.ProgramLocation(123, 0x2ABC, 0);
@@ -39,7 +39,7 @@ TEST_F(ProgramLocation16, FlashWaitsTheLongestCycleOfEachPart) {
 }
 
 // DS30324B: the 7X pulse is 1 ms, its minimum and its maximum; the 87XA and 87/88 pulse
-// keeps the described 2 ms (tprog1 1 ms; 2 ms on the 87/88 below 4.5 V).
+// keeps the 2 ms it always had (tprog1 1 ms; 2 ms on the 87/88 below 4.5 V).
 TEST_F(ProgramLocation16, Flash1AndFlash2EndTheirExternallyTimedPulse) {
     SetDevice("PIC16F77", 16, "Flash1");
     programmer.ProgramLocation(0, 0x1234, 0);
