@@ -77,12 +77,7 @@ void OperationEngine::BulkErase16(bool programMemory, bool withIds) {
     case Pic16Part::F87X:
         // DS39025F 2.5.1: Setup1, Setup2 and a begin command erase the memory of the load.
         Cmd16(load, kErasedWord);
-        Cmd16(Cmd16::BulkEraseSetup1);
-        Cmd16(Cmd16::BulkEraseSetup2);
-        Cmd16(Cmd16::BeginEraseProgram);
-        SleepMs(waitMs);
-        Cmd16(Cmd16::BulkEraseSetup1);
-        Cmd16(Cmd16::BulkEraseSetup2);
+        SetupErase16(waitMs);
         break;
     case Pic16Part::F7X:
         // DS30324B: Chip Erase 001001, self-timed; it also clears the configuration memory.
@@ -149,6 +144,17 @@ void OperationEngine::EraseIds16() {
             Cmd16(Cmd16::IncrementAddress);
         }
     }
+}
+
+// The Setup1/Setup2 erase of the older parts (DS30262E, DS30034D, DS39025F): Setup1,
+// Setup2 and a begin command start it; after the wait Setup1 and Setup2 end it.
+void OperationEngine::SetupErase16(uint32_t waitMs) {
+    Cmd16(Cmd16::BulkEraseSetup1);
+    Cmd16(Cmd16::BulkEraseSetup2);
+    Cmd16(Cmd16::BeginEraseProgram);
+    SleepMs(waitMs);
+    Cmd16(Cmd16::BulkEraseSetup1);
+    Cmd16(Cmd16::BulkEraseSetup2);
 }
 
 bool OperationEngine::EraseAreas(bool program, bool eeprom, bool ident, bool config) {
@@ -254,12 +260,7 @@ void OperationEngine::Unprotect() {
         for (int i = 0; i < kStepsToConfigWord; ++i) {
             Cmd16(Cmd16::IncrementAddress);
         }
-        Cmd16(Cmd16::BulkEraseSetup1);
-        Cmd16(Cmd16::BulkEraseSetup2);
-        Cmd16(Cmd16::BeginEraseProgram);
-        SleepMs(waitMs);
-        Cmd16(Cmd16::BulkEraseSetup1);
-        Cmd16(Cmd16::BulkEraseSetup2);
+        SetupErase16(waitMs);
     }
     p_.ExitProgMode();
 }

@@ -82,6 +82,7 @@ private:
     void EraseStep18(int high, int low);
     void BulkErase16(bool programMemory, bool withIds);
     void EraseIds16();
+    void SetupErase16(uint32_t waitMs);
     void Unprotect();
     void PointTableAtConfig();
     void Finish();
