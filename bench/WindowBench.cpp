@@ -3,10 +3,10 @@
 // a write with real timing.
 #include "BenchSupport.h"
 
-#include "ui/main/TLumbroForm.h"
-#include "workbench/DeviceSelection.h"
 #include "ui/grid/QtCellTableModel.h"
 #include "ui/grid/QtHexGridView.h"
+#include "ui/main/TLumbroForm.h"
+#include "workbench/DeviceSelection.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

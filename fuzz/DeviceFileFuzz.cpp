@@ -10,11 +10,11 @@
 #include "config/ConfigWord16.h"
 #include "config/ConfigWords18.h"
 #include "devices/DeviceFile.h"
-#include "workbench/DeviceSelection.h"
 #include "devices/IniFile.h"
 #include "image/HexReader.h"
 #include "image/HexWriter.h"
 #include "image/MemoryImage.h"
+#include "workbench/DeviceSelection.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "operations/OperationEngine.h"
 #include "programmer/Pic16Part.h"
 
-// The erase sequences of each part, from its programming specification. Each area starts
+// The erase sequences of each part, from its programming document. Each area starts
 // with its own entry into programming mode (which restarts the address counter at 0) and
 // sends only the commands the part's document defines: the 62XA's bulk erase runs by
 // itself and is cut short by a begin command, the 87X has no bulk-erase commands, the 7X

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-// Fast writes: program memory written in the largest unit the part's programming
-// specification documents, one programming cycle per unit, on a chip erased first.
+// Fast writes: program memory written in the largest unit the part's Microchip
+// programming document gives, one programming cycle per unit, on a chip erased first.
 //   "Flash"  (F84A, 62X, 87X): one word per internally timed program-only cycle (011000)
 //   "Flash1" (16F7X, DS30324B): even/odd pairs, pulse ended by 001110
 //   "Flash2" (87XA 8-word rows, DS39589B; 87/88 4-word groups, DS39607B): 011000, 010111

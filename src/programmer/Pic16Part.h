@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-// The mid-range parts whose programming specifications ask different sequences or times
+// The mid-range parts whose programming documents ask different sequences or times
 // of us. "Flash" covers four documents, told apart by the device name as the device file
 // writes it; a "Flash" name none of them matches gets the 16F84A's sequences.
 enum class Pic16Part {
@@ -20,8 +20,8 @@ enum class Pic16Part {
 
 Pic16Part Pic16PartOf(const DeviceRecord& device);
 
-// The waits of our family 16 sequences, in milliseconds, from the part's programming
-// specification: at least the maximum of a self-timed cycle and at least the minimum of
+// The waits of our family 16 sequences, in milliseconds, from the part's Microchip
+// programming document: at least the maximum of a self-timed cycle and at least the minimum of
 // an externally timed one. Where the program always waited longer, the longer wait stays.
 struct Pic16Waits {
     uint32_t wordWriteMs;    // one location: load, begin command, this wait [, End Programming]

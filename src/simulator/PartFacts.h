@@ -5,7 +5,7 @@
 
 namespace Sim {
 
-// What a part's programming specification says a read shows beyond the memories we
+// What a part's programming document says a read shows beyond the memories we
 // write: its device ID word and which configuration bits exist. Taken from the
 // Microchip documents (DS30262E, DS30034D, DS41196G, DS39025F, DS30324B, DS39589B,
 // DS39607B, DS30228K, DS39576B, DS39622K), not from our device file.

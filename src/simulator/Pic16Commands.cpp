@@ -3,7 +3,7 @@
 namespace Sim {
 
 namespace {
-// Command codes, bits 5..0 as the programming specifications list them.
+// Command codes, bits 5..0 as the programming documents list them.
 constexpr int LoadConfiguration = 0x00;
 constexpr int BulkEraseSetup1 = 0x01;
 constexpr int LoadDataProgram = 0x02;

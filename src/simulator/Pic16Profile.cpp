@@ -80,7 +80,7 @@ uint32_t RowWords(Pic16Variant variant) {
 
 } // namespace
 
-// One table per programming specification; symbols as the documents name them.
+// One table per programming document; symbols as the documents name them.
 Pic16Timing TimingOf(Pic16Variant variant) {
     Pic16Timing t{};
     // Every mid-range document: Tset1 = Thld1 = 100 ns around the falling edge (DS30228K

@@ -5,7 +5,7 @@
 
 namespace Sim {
 
-// Mid-range parts whose programming specifications differ in ways the wire shows.
+// Mid-range parts whose programming documents differ in ways the wire shows.
 enum class Pic16Variant {
     F84A,  // DS30262: erase/program 001000, program-only 011000, bulk erase via a begin command
     F62X,  // DS30034: as the F84A, longer cycles
@@ -17,7 +17,7 @@ enum class Pic16Variant {
     Eprom, // DS30228: one-time programmable, pulse then 001110, bits only go 1 -> 0
 };
 
-// The times a chip needs, in ns, each the figure of its programming specification: a
+// The times a chip needs, in ns, each the figure of its programming document: a
 // minimum for waits the programmer times itself, the maximum of a self-timed cycle for
 // the time before the chip takes the next command. 0: the document sets no such rule.
 // The chip is powered at 5 V, as the simulated adapter powers it (the chip erases of the

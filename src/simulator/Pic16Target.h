@@ -9,7 +9,7 @@
 
 namespace Sim {
 
-// A mid-range PIC16 in programming mode, from the programming specifications: 6-bit
+// A mid-range PIC16 in programming mode, from the programming documents: 6-bit
 // commands and 16-clock data words sampled on falling clock edges, read data driven on
 // rising edges, the address counter with its user and configuration halves, the data latch
 // (a row of latches on the 87XA, 87/88 and 7X), internally and externally timed programming

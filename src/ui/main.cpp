@@ -1,8 +1,8 @@
+#include "common/Version.h"
+#include "ui/main/TLumbroForm.h"
 #include "ui/qt/QtMessages.h"
 #include "ui/qt/QtSettingsStore.h"
 #include "ui/qt/QtSpanish.h"
-#include "ui/main/TLumbroForm.h"
-#include "common/Version.h"
 
 #include <QApplication>
 #include <QFont>

@@ -3,7 +3,6 @@
 // virtual time, for end-to-end tests of every operation.
 #include "config/ConfigWord16.h"
 #include "config/ConfigWords18.h"
-#include "workbench/DeviceSelection.h"
 #include "image/MemoryImage.h"
 #include "operations/OperationEngine.h"
 #include "operations/RecordingHost.h"
@@ -11,6 +10,7 @@
 #include "programmer/VirtualDelay.h"
 #include "simulator/MakeTarget.h"
 #include "simulator/SimulatedPort.h"
+#include "workbench/DeviceSelection.h"
 
 #include <memory>
 #include <string>

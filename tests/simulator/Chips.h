@@ -62,7 +62,7 @@ template <typename Chip> struct Bench {
     Chip& chip;
 };
 
-// Codes from the mid-range programming specifications (bits 5..0).
+// Codes from the mid-range programming documents (bits 5..0).
 namespace Cmd16 {
 inline constexpr int LoadConfiguration = 0x00;
 inline constexpr int Setup1 = 0x01;

@@ -78,10 +78,9 @@ TEST(Pic18Erase, Ds39622Codes) {
         uint16_t code;
         Expected e;
     } cases[] = {
-        {0x3F8F, {0, 32768, true, true, true}},
-        {0x0084, {0, 0, true, false, false}},          {0x0081, {0, 2048, false, false, false}},
-        {0x0082, {0, 0, false, false, true}},          {0x0180, {2048, 8192, false, false, false}},
-        {0x0480, {16384, 24576, false, false, false}},
+        {0x3F8F, {0, 32768, true, true, true}},      {0x0084, {0, 0, true, false, false}},
+        {0x0081, {0, 2048, false, false, false}},    {0x0082, {0, 0, false, false, true}},
+        {0x0180, {2048, 8192, false, false, false}}, {0x0480, {16384, 24576, false, false, false}},
     };
     for (const auto& c : cases) {
         Pic18Bench b(F2520());
@@ -108,8 +107,8 @@ TEST(Pic18Erase, BlocksPastTheEndOfASmallPartEraseNothing) {
 // 87h is a DS39622 low byte, not a DS39576 code; 82h (configuration) is DS39622's only;
 // 0F87h was the chip erase of earlier DS39622 revisions, rev K lists 3F8Fh alone.
 TEST(Pic18Erase, UndefinedCodeErasesNothingAndIsRecorded) {
-    for (const auto& [device, code] : {std::pair{F452(), 0x87}, std::pair{F452(), 0x82},
-                                       std::pair{F2520(), 0x0F87}}) {
+    for (const auto& [device, code] :
+         {std::pair{F452(), 0x87}, std::pair{F452(), 0x82}, std::pair{F2520(), 0x0F87}}) {
         Pic18Bench b(device);
         Fill(b.chip);
         b.wire.Enter();

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-// Drives a SimulatedPort bit by bit the way the programming specifications draw the
+// Drives a SimulatedPort bit by bit the way the programming documents draw the
 // waveforms, with its own (deliberately roomy) timing: 0.5 us clock phases, 2 us between a
 // command and its data. Independent of the program's command layer.
 class Wire {

@@ -1,9 +1,9 @@
 #pragma once
 // A main window on a device file of the test's own, with the port probe answered and every
 // message recorded, for the window tests.
-#include "ui/main/TLumbroForm.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
+#include "ui/main/TLumbroForm.h"
 
 #include <memory>
 #include <string>

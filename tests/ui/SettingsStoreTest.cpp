@@ -1,7 +1,7 @@
-#include "ui/qt/QtSettingsStore.h"
-#include "ui/main/TLumbroForm.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
+#include "ui/main/TLumbroForm.h"
+#include "ui/qt/QtSettingsStore.h"
 
 #include <QLabel>
 #include <QtTest>

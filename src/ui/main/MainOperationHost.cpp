@@ -1,7 +1,7 @@
 #include "ui/main/MainOperationHost.h"
 
-#include "ui/main/TLumbroForm.h"
 #include "ui/dialogs/TProcesaForm.h"
+#include "ui/main/TLumbroForm.h"
 
 #include <QCoreApplication>
 

@@ -1,8 +1,8 @@
 #include "ui/main/TLumbroForm.h"
 
+#include "devices/DeviceFileLookup.h"
 #include "ui/dialogs/TPalConfForm.h"
 #include "ui/dialogs/TPalConfForm18.h"
-#include "devices/DeviceFileLookup.h"
 #include "ui/grid/QtCellTableModel.h"
 #include "ui/grid/QtHexGridView.h"
 #include "workbench/DeviceSelection.h"
