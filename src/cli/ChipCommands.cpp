@@ -73,11 +73,8 @@ bool Detect(const CliOptions& o, const DeviceList& list, Programmer& programmer,
                            host);
     const int32_t id = engine.ReadDeviceId();
     std::printf("ID=%s\n", Hex(id, 4).c_str());
-    const int32_t allOnes = bench.device.Family == 18 ? 0xFFFF : 0x3FFF;
-    if (id == 0 || id == allOnes) {
-        messages.ShowError("No responde ningún PIC (ID leído: " + Hex(id, 4) +
-                           "). Compruebe que el programador está conectado y alimentado y "
-                           "que el PIC está bien colocado en el zócalo.");
+    if (NoChipAnswered(id, bench.device.Family)) {
+        messages.ShowError(NoChipMessage(id));
         return false;
     }
     const IniFile ini = IniFile::Load(bench.iniPath);
@@ -85,9 +82,7 @@ bool Detect(const CliOptions& o, const DeviceList& list, Programmer& programmer,
     for (const DeviceEntry& entry : list.devices) {
         const int32_t family = FamilyOf(entry.name);
         const DeviceRecord r = ReadDeviceSection(ini, entry.name).record;
-        const int32_t mask = r.DeviceIdMask != 0 ? r.DeviceIdMask
-                             : family == 18      ? DeviceDefaults::DeviceIdMask18
-                                                 : DeviceDefaults::DeviceIdMask16;
+        const int32_t mask = r.DeviceIdMask;
         if (family == bench.device.Family && r.DeviceId >= 0 && (id & mask) == r.DeviceId) {
             std::printf("%s (revisión %d)\n", entry.name.c_str(), id & ~mask & 0x1F);
             found = true;

@@ -70,7 +70,9 @@ DeviceSection ReadDeviceSection(const IniFile& ini, const std::string& name) {
     s.palConf2 = ini.ReadString(name, "PalConf2", PalConf);
     r.Programming = ini.ReadString(name, "Programming", Programming);
     r.DeviceId = ReadBounded(ini, name, "DeviceID", -1, 0, 0xFFFF);
-    r.DeviceIdMask = ReadBounded(ini, name, "DeviceIDMask", 0, 1, 0xFFFF);
+    // Without a mask the ID names the part in all but its five revision bits.
+    const int32_t defaultMask = FamilyOf(name) == 18 ? DeviceIdMask18 : DeviceIdMask16;
+    r.DeviceIdMask = ReadBounded(ini, name, "DeviceIDMask", defaultMask, 1, 0xFFFF);
     r.ConfigMasks = ReadIntegerList(ini, name, "PalConfMask");
     // A unit that is no power of two up to 64, or a time outside 1 us to 1 s, gives one
     // location per cycle, as a device without the keys.

@@ -10,6 +10,16 @@ constexpr int32_t kRevisionBits = 0x1F;
 constexpr int32_t kErasedWord = 0x3FFF;
 } // namespace
 
+bool NoChipAnswered(int32_t id, int32_t family) {
+    return id == 0 || id == (family == 18 ? kWord18 : kWord16);
+}
+
+std::string NoChipMessage(int32_t id) {
+    return "No responde ningún PIC (ID leído: " + Hex(id, 4) +
+           "). Compruebe que el programador está conectado y alimentado y que el PIC está "
+           "bien colocado en el zócalo.";
+}
+
 int32_t OperationEngine::ReadDeviceId() {
     p_.EnterProgMode();
     int32_t id = 0;
@@ -38,13 +48,8 @@ bool OperationEngine::CheckChip() {
     const int32_t id = ReadDeviceId();
     lastDeviceId_ = id;
     host_.RefreshStatus();
-    // A released data line floats high and a shorted one reads low: no chip answers
-    // with either, and no device ID is all ones or all zeros under its mask.
-    const int32_t allOnes = device_.Family == 18 ? kWord18 : kWord16;
-    if (id == 0 || id == allOnes || id == BlankWord()) {
-        host_.Msg().ShowError("No responde ningún PIC (ID leído: " + Hex(id, 4) +
-                              "). Compruebe que el programador está conectado y alimentado y "
-                              "que el PIC está bien colocado en el zócalo.");
+    if (NoChipAnswered(id, device_.Family) || id == BlankWord()) {
+        host_.Msg().ShowError(NoChipMessage(id));
         return false;
     }
     if (device_.DeviceId < 0 || (id & device_.DeviceIdMask) == device_.DeviceId) {

@@ -112,6 +112,12 @@ private:
     bool programVerifyFailed_ = false;
 };
 
+// True when a device ID word read from a family's chip says that no chip answered: a
+// released data line floats high and a shorted one reads low, and no part's ID is all
+// ones or all zeros. The message that says so, with what was read.
+bool NoChipAnswered(int32_t id, int32_t family);
+std::string NoChipMessage(int32_t id);
+
 // A cell's value as the engine reads it: "$" + text as hexadecimal; text that does not
 // convert reads as 65535, which no word or byte range admits.
 int64_t ParseCell(const std::string& text);

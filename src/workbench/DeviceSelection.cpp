@@ -22,10 +22,6 @@ SelectionResult SelectDevice(const std::string& name, const std::string& iniPath
     t.record.DeviceName = name;
     t.record.Family = family;
     t.record.WBufSize = DeviceDefaults::WBufSize;
-    if (t.record.DeviceId >= 0 && t.record.DeviceIdMask == 0) {
-        t.record.DeviceIdMask =
-            family == 18 ? DeviceDefaults::DeviceIdMask18 : DeviceDefaults::DeviceIdMask16;
-    }
 
     if (family == 18) {
         t.config18.SetDefaultWords(section.palConfDef18);
