@@ -74,7 +74,7 @@ OperationEngine::PhaseEnd OperationEngine::VerifyWrittenProgram() {
     p_.ExitProgMode();
     p_.EnterProgMode();
     action_ = ActionText(opVerify);
-    const PhaseEnd end = ProgramPhase(opVerify);
+    const PhaseEnd end = device_.Family == 18 ? VerifyWrittenProgram18() : ProgramPhase(opVerify);
     action_ = ActionText(opWrite);
     // Only "Flash1" writes are followed by a verify of their own (BotonEscribirClick), which
     // then leaves program memory out; a verify after a write in units reads it again.

@@ -65,6 +65,7 @@ private:
     PhaseEnd ReadBack16(Operation op, int32_t a, int64_t v);
     PhaseEnd ReadBack18(Operation op, int32_t a);
     bool VerifyBlock18(Operation op, int32_t a);
+    PhaseEnd VerifyWrittenProgram18();
     PhaseEnd IdConfigPhase(Operation op);
     PhaseEnd IdPhase16(Operation op);
     PhaseEnd ConfigPhase16(Operation op);
