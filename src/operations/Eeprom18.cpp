@@ -1,23 +1,6 @@
 #include "operations/OperationEngine.h"
 
 namespace {
-// Data EEPROM access through core instructions (DS39576B Tables 3-6 and 3-8, DS39622K
-// Tables 3-7 and 3-9): EEPGD and CFGS clear select the data EEPROM, EEADR/EEADRH hold
-// the address, EEDATA the byte, EECON1 RD and WR start a read or a write.
-constexpr uint16_t BcfEepgd = 0x9EA6;
-constexpr uint16_t BcfCfgs = 0x9CA6;
-constexpr uint16_t MovwfEeadr = 0x6EA9;
-constexpr uint16_t MovwfEeadrh = 0x6EAA;
-constexpr uint16_t MovwfEedata = 0x6EA8;
-constexpr uint16_t MovwfEecon2 = 0x6EA7;
-constexpr uint16_t MovwfTablat = 0x6EF5;
-constexpr uint16_t MovfEecon1W = 0x50A6;
-constexpr uint16_t MovfEedataW = 0x50A8;
-constexpr uint16_t BsfRd = 0x80A6;
-constexpr uint16_t BsfWr = 0x82A6;
-constexpr uint16_t BsfWren = 0x84A6;
-constexpr uint16_t BcfWren = 0x94A6;
-constexpr uint16_t Nop = 0x0000;
 // DS39576B only: the write starts after 55h and AAh went to EECON2.
 constexpr uint32_t UnlockFirst = 0x55;
 constexpr uint32_t UnlockSecond = 0xAA;
@@ -31,46 +14,46 @@ constexpr uint32_t AfterWriteUs = 100;
 } // namespace
 
 void OperationEngine::PointEeprom18(int32_t address) {
-    Cmd18(Cmd18::CoreInstruction, BcfEepgd);
-    Cmd18(Cmd18::CoreInstruction, BcfCfgs);
+    Cmd18(Cmd18::CoreInstruction, Pic18::BcfEecon1Eepgd);
+    Cmd18(Cmd18::CoreInstruction, Pic18::BcfEecon1Cfgs);
     Cmd18(Cmd18::CoreInstruction, Pic18::Movlw(static_cast<uint32_t>(address) & 0xFF));
-    Cmd18(Cmd18::CoreInstruction, MovwfEeadr);
+    Cmd18(Cmd18::CoreInstruction, Pic18::MovwfEeadr);
     Cmd18(Cmd18::CoreInstruction, Pic18::Movlw(static_cast<uint32_t>(address) >> 8));
-    Cmd18(Cmd18::CoreInstruction, MovwfEeadrh);
+    Cmd18(Cmd18::CoreInstruction, Pic18::MovwfEeadrh);
 }
 
 // W goes out through TABLAT: the DS39622K parts want a NOP before the shift-out.
 int32_t OperationEngine::ShiftOutW18() {
-    Cmd18(Cmd18::CoreInstruction, MovwfTablat);
+    Cmd18(Cmd18::CoreInstruction, Pic18::MovwfTablat);
     if (Kind("18f2xx0")) {
-        Cmd18(Cmd18::CoreInstruction, Nop);
+        Cmd18(Cmd18::CoreInstruction, Pic18::Nop);
     }
     return Cmd18(Cmd18::ShiftOutTablat);
 }
 
 int32_t OperationEngine::ReadEeprom18(int32_t address) {
     PointEeprom18(address);
-    Cmd18(Cmd18::CoreInstruction, BsfRd);
-    Cmd18(Cmd18::CoreInstruction, MovfEedataW);
+    Cmd18(Cmd18::CoreInstruction, Pic18::BsfEecon1Rd);
+    Cmd18(Cmd18::CoreInstruction, Pic18::MovfEedataW);
     return ShiftOutW18();
 }
 
 void OperationEngine::WriteEeprom18(int32_t address, int32_t value) {
     PointEeprom18(address);
     Cmd18(Cmd18::CoreInstruction, Pic18::Movlw(static_cast<uint32_t>(value)));
-    Cmd18(Cmd18::CoreInstruction, MovwfEedata);
-    Cmd18(Cmd18::CoreInstruction, BsfWren);
+    Cmd18(Cmd18::CoreInstruction, Pic18::MovwfEedata);
+    Cmd18(Cmd18::CoreInstruction, Pic18::BsfEecon1Wren);
     if (Kind("18fxx2xx8")) {
         Cmd18(Cmd18::CoreInstruction, Pic18::Movlw(UnlockFirst));
-        Cmd18(Cmd18::CoreInstruction, MovwfEecon2);
+        Cmd18(Cmd18::CoreInstruction, Pic18::MovwfEecon2);
         Cmd18(Cmd18::CoreInstruction, Pic18::Movlw(UnlockSecond));
-        Cmd18(Cmd18::CoreInstruction, MovwfEecon2);
+        Cmd18(Cmd18::CoreInstruction, Pic18::MovwfEecon2);
     }
-    Cmd18(Cmd18::CoreInstruction, BsfWr);
+    Cmd18(Cmd18::CoreInstruction, Pic18::BsfEecon1Wr);
     const int64_t deadline = p_.GetDelay().Now() + WritePollLimitNs;
     do {
-        Cmd18(Cmd18::CoreInstruction, MovfEecon1W);
+        Cmd18(Cmd18::CoreInstruction, Pic18::MovfEecon1W);
     } while ((ShiftOutW18() & WrBit) != 0 && p_.GetDelay().Now() < deadline);
     p_.GetDelay().WaitMicros(AfterWriteUs);
-    Cmd18(Cmd18::CoreInstruction, BcfWren);
+    Cmd18(Cmd18::CoreInstruction, Pic18::BcfEecon1Wren);
 }

@@ -9,9 +9,6 @@ constexpr int32_t Family16 = 16;
 constexpr int32_t Family18 = 18;
 constexpr uint32_t ErasedByte = 0xFF;
 constexpr uint32_t HighByteWeight = 256;
-// DS39576B Table 3-4: 3C0006h = 40h programs every panel's buffer with one pulse.
-constexpr uint32_t MultiPanelWrites = 0x0040;
-constexpr uint32_t SinglePanelWrites = 0x0000;
 constexpr uint32_t MicrosPerMs = 1000;
 
 bool MultiPanelKind(const DeviceRecord& d) {
@@ -133,7 +130,8 @@ void Programmer::ProgramUnit18(const WriteCycle& cycle,
     if (device_.Programming == "18fxx2xx8") {
         const PanelMode wanted = cycle.multiPanel ? PanelMode::Multi : PanelMode::Single;
         if (panelMode_ != wanted) {
-            SelectPanelMode18(cycle.multiPanel ? MultiPanelWrites : SinglePanelWrites);
+            SelectPanelMode18(cycle.multiPanel ? Pic18::MultiPanelWrites
+                                               : Pic18::SinglePanelWrites);
             panelMode_ = wanted;
         }
     }

@@ -55,6 +55,20 @@ inline constexpr uint16_t BsfEecon1Eepgd = 0x8EA6; // table writes reach flash, 
 inline constexpr uint16_t BsfEecon1Cfgs = 0x8CA6;  // table writes reach configuration space
 inline constexpr uint16_t BcfEecon1Cfgs = 0x9CA6;  // ... or back to program memory
 inline constexpr uint16_t BsfEecon1Wren = 0x84A6;  // enables writes (DS39576B Table 3-4)
+inline constexpr uint16_t BcfEecon1Wren = 0x94A6;
+// Data EEPROM access (DS39576B Tables 3-6 and 3-8, DS39622K Tables 3-7 and 3-9): EEPGD and
+// CFGS clear select the data EEPROM, EEADR/EEADRH hold the address, EEDATA the byte,
+// EECON1 RD and WR start a read or a write; W goes out through TABLAT.
+inline constexpr uint16_t BcfEecon1Eepgd = 0x9EA6;
+inline constexpr uint16_t MovwfEeadr = 0x6EA9;
+inline constexpr uint16_t MovwfEeadrh = 0x6EAA;
+inline constexpr uint16_t MovwfEedata = 0x6EA8;
+inline constexpr uint16_t MovwfEecon2 = 0x6EA7;
+inline constexpr uint16_t MovwfTablat = 0x6EF5;
+inline constexpr uint16_t MovfEecon1W = 0x50A6;
+inline constexpr uint16_t MovfEedataW = 0x50A8;
+inline constexpr uint16_t BsfEecon1Rd = 0x80A6;
+inline constexpr uint16_t BsfEecon1Wr = 0x82A6;
 inline constexpr uint16_t Goto100000Low = 0xEF00;  // GOTO 100000h, first word
 inline constexpr uint16_t Goto100000High = 0xF800; // GOTO 100000h, second word
 
@@ -66,7 +80,11 @@ constexpr uint16_t Movlw(uint32_t k) {
 inline constexpr uint32_t EraseControlLow = 0x3C0004;  // bulk-erase control, low byte
 inline constexpr uint32_t EraseControlHigh = 0x3C0005; // bulk-erase control, high byte
 inline constexpr uint32_t PanelWriteMode = 0x3C0006;   // 00h: single-panel writes
-inline constexpr uint32_t ConfigStart = 0x300000;      // first configuration byte
+// DS39576B Table 3-4: 40h in the panel register programs every panel's buffer with one
+// pulse; 00h sends each block to one panel.
+inline constexpr uint32_t MultiPanelWrites = 0x0040;
+inline constexpr uint32_t SinglePanelWrites = 0x0000;
+inline constexpr uint32_t ConfigStart = 0x300000; // first configuration byte
 
 // Table-write operand that holds the same byte in both halves: the target takes the half
 // that matches the address's parity.

@@ -4,8 +4,6 @@
 
 namespace {
 const std::string KindMultiPanel = "18fxx2xx8";
-// Written to the panel register before each block so that the block goes to one panel.
-constexpr uint32_t SinglePanelWrites = 0x0000;
 // The value of an erased byte: writing it leaves the location as it is.
 constexpr uint32_t ErasedByte = 0xFF;
 constexpr uint32_t HighByteWeight = 256;
@@ -25,7 +23,7 @@ void Programmer::SelectPanelMode18(uint32_t mode) {
 // writes to program memory (EEPGD set, CFGS clear), then the table pointer at the block.
 void Programmer::StartBlock18(uint32_t address) {
     if (device_.Programming == KindMultiPanel) {
-        SelectPanelMode18(SinglePanelWrites);
+        SelectPanelMode18(Pic18::SinglePanelWrites);
     }
     IcspCommand18(Cmd18::CoreInstruction, Pic18::BsfEecon1Eepgd);
     IcspCommand18(Cmd18::CoreInstruction, Pic18::BcfEecon1Cfgs);
