@@ -30,10 +30,7 @@ int32_t OperationEngine::ReadDeviceId() {
         id = high << 8 | low;
     } else {
         // The loaded word is not programmed: no programming command follows it.
-        Cmd16(Cmd16::LoadConfiguration, kErasedWord);
-        for (int i = 0; i < kStepsToDeviceId; ++i) {
-            Cmd16(Cmd16::IncrementAddress);
-        }
+        ConfigurationStep16(kErasedWord, kStepsToDeviceId);
         id = Cmd16(Cmd16::ReadDataProgram);
     }
     p_.ExitProgMode();

@@ -59,6 +59,22 @@ void OperationEngine::EraseStep18(int high, int low) {
     Cmd18(Cmd18::NopEraseHold, 0);
 }
 
+// The whole-chip erase of either family 18 kind, with the wait it always had after it.
+void OperationEngine::ChipErase18() {
+    const EraseCode& chip = Kind("18f2xx0") ? kChip2xx0 : kChipXx2xx8;
+    EraseStep18(chip.high, chip.low);
+    SleepMs(kWholeChipErase18Ms);
+}
+
+// Load Configuration moves the address counter to 2000h with the loaded word in the
+// latches; steps increments follow (6 to the device ID, 7 to the configuration word).
+void OperationEngine::ConfigurationStep16(int32_t loaded, int steps) {
+    Cmd16(Cmd16::LoadConfiguration, loaded);
+    for (int i = 0; i < steps; ++i) {
+        Cmd16(Cmd16::IncrementAddress);
+    }
+}
+
 // One memory's bulk erase. withIds: run it with the address in configuration memory,
 // which takes the IDs with program memory (DS30262E, DS30034D, DS41196G Table 3-1,
 // DS39589B, DS39607B).
@@ -167,10 +183,8 @@ bool OperationEngine::EraseAreas(bool program, bool eeprom, bool ident, bool con
         // Family 18 ID locations have no erase of their own (DS39576B and DS39622K Table
         // 3-2): only the chip erase clears them. With every memory in scope nothing the
         // user keeps is lost, so one chip erase prepares them all.
-        const EraseCode& chip = Kind("18f2xx0") ? kChip2xx0 : kChipXx2xx8;
         p_.EnterProgMode();
-        EraseStep18(chip.high, chip.low);
-        SleepMs(kWholeChipErase18Ms);
+        ChipErase18();
         p_.ExitProgMode();
         return true;
     }
@@ -202,10 +216,7 @@ bool OperationEngine::EraseAreas(bool program, bool eeprom, bool ident, bool con
     if (config) {
         if (family16) {
             p_.EnterProgMode();
-            Cmd16(Cmd16::LoadConfiguration, 0);
-            for (int i = 0; i < kStepsToConfigWord; ++i) {
-                Cmd16(Cmd16::IncrementAddress);
-            }
+            ConfigurationStep16(0, kStepsToConfigWord);
             for (int32_t w = 0; w < device_.ConfigWords; ++w) {
                 if (w > 0) {
                     Cmd16(Cmd16::IncrementAddress); // the second word, 2008h
@@ -227,12 +238,8 @@ void OperationEngine::Unprotect() {
     const Pic16Part part = Pic16PartOf(device_);
     const uint32_t waitMs = WaitsOf(part).unprotectMs;
     p_.EnterProgMode();
-    if (Kind("18f2xx0")) {
-        EraseStep18(kChip2xx0.high, kChip2xx0.low);
-        SleepMs(kWholeChipErase18Ms);
-    } else if (Kind("18fxx2xx8")) {
-        EraseStep18(kChipXx2xx8.high, kChipXx2xx8.low);
-        SleepMs(kWholeChipErase18Ms);
+    if (Kind("18f2xx0") || Kind("18fxx2xx8")) {
+        ChipErase18();
     } else if (part == Pic16Part::F7X) {
         Cmd16(Cmd16::BulkEraseProgram); // Chip Erase, DS30324B
         SleepMs(waitMs);
@@ -256,10 +263,7 @@ void OperationEngine::Unprotect() {
         // Code-protect disable with the address on the configuration word (DS30262E 4.1,
         // DS30034D 3.3, DS39025F 2.5.2). The 62X loads 0000 with Load Configuration, the
         // F84A ones in bits 4-13, the 87X 3FFF.
-        Cmd16(Cmd16::LoadConfiguration, part == Pic16Part::F62X ? 0 : kErasedWord);
-        for (int i = 0; i < kStepsToConfigWord; ++i) {
-            Cmd16(Cmd16::IncrementAddress);
-        }
+        ConfigurationStep16(part == Pic16Part::F62X ? 0 : kErasedWord, kStepsToConfigWord);
         SetupErase16(waitMs);
     }
     p_.ExitProgMode();

@@ -81,6 +81,8 @@ private:
     void WriteEeprom18(int32_t address, int32_t value);
 
     void EraseStep18(int high, int low);
+    void ChipErase18();
+    void ConfigurationStep16(int32_t loaded, int steps);
     void BulkErase16(bool programMemory, bool withIds);
     void EraseIds16();
     void SetupErase16(uint32_t waitMs);
