@@ -10,7 +10,7 @@ packages=(
   xvfb xauth gputils srecord
   clang libclang-rt-14-dev
   qt6-translations-l10n
-  desktop-file-utils appstream man-db dpkg-dev file
+  desktop-file-utils appstream man-db dpkg-dev file lintian
 )
 missing=()
 for p in "${packages[@]}"; do

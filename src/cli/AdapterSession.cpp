@@ -8,10 +8,15 @@
 
 #include <filesystem>
 
-bool AdapterSession::OpenSimulator(const std::string& chipPath, bool emptySocket) {
-    std::unique_ptr<Sim::Target> chip = Sim::MakeTarget(device_);
+bool AdapterSession::OpenSimulator(const std::string& chipPath, bool emptySocket,
+                                   const DeviceRecord* socket) {
+    const DeviceRecord& model = socket != nullptr ? *socket : device_;
+    std::unique_ptr<Sim::Target> chip = Sim::MakeTarget(model);
     if (!chip) {
-        messages_.Note("no hay chip simulado para " + device_.DeviceName);
+        messages_.Note("no hay chip simulado para " + model.DeviceName);
+        return false;
+    }
+    if (!chipPath.empty() && !chipLock_.Acquire(chipPath, messages_)) {
         return false;
     }
     std::error_code ec;

@@ -1,4 +1,5 @@
 #pragma once
+#include "cli/ChipFileLock.h"
 #include "devices/DeviceRecord.h"
 #include "programmer/Programmer.h"
 #include "programmer/SteadyCounter.h"
@@ -22,9 +23,13 @@ public:
     AdapterSession(const AdapterSession&) = delete;
     AdapterSession& operator=(const AdapterSession&) = delete;
 
-    // chipPath may be empty: the chip then lives only for this run. emptySocket leaves
-    // the socket empty: the data line floats and nothing answers.
-    bool OpenSimulator(const std::string& chipPath, bool emptySocket = false);
+    // chipPath may be empty: the chip then lives only for this run; otherwise the chip file
+    // is locked for the command (another pravik-cli on it waits). emptySocket leaves the
+    // socket empty: the data line floats and nothing answers. socket: the device whose
+    // chip sits in the socket, when it is not the selected one (a command that detects
+    // the device starts without one).
+    bool OpenSimulator(const std::string& chipPath, bool emptySocket = false,
+                       const DeviceRecord* socket = nullptr);
     // False, with the window's message, when the port cannot be reached at all (the
     // operations would otherwise read a floating port and report its ones as the chip),
     // or when another program is using it.
@@ -41,6 +46,7 @@ private:
     VirtualDelay virtualDelay_;
     std::unique_ptr<Sim::SimulatedPort> simulatedPort_;
     std::string chipPath_;
+    ChipFileLock chipLock_;
     SteadyCounter counter_;
     std::unique_ptr<Programmer> programmer_;
 };

@@ -1,13 +1,17 @@
 #include "cli/AdapterSession.h"
 #include "cli/Commands.h"
+#include "cli/Detect.h"
 #include "cli/ExitStatus.h"
+#include "cli/Interrupt.h"
+#include "cli/RememberedDevice.h"
 #include "cli/TerminalHost.h"
 #include "cli/TerminalMessages.h"
 #include "cli/Workbench.h"
-#include "devices/DeviceFile.h"
-#include "operations/OperationEngine.h"
-
 #include "common/HexText.h"
+#include "devices/DeviceFile.h"
+#include "image/HexFiles.h"
+#include "operations/OperationEngine.h"
+#include "simulator/ChipFile.h"
 
 #include <array>
 #include <cstdio>
@@ -30,6 +34,15 @@ constexpr std::array<ChipCommand, 6> kChipCommands = {{
     {"unprotect", &OperationEngine::BotonDesprotegeClick},
 }};
 
+const ChipCommand* FindChipCommand(const std::string& name) {
+    for (const ChipCommand& c : kChipCommands) {
+        if (name == c.name) {
+            return &c;
+        }
+    }
+    return nullptr;
+}
+
 // Runs the command on the chip; true when everything it ran completed.
 bool RunOnChip(const ChipCommand& command, const CliOptions& o, Programmer& programmer,
                Workbench& bench, TerminalMessages& messages, ProgressLine& progress) {
@@ -45,99 +58,185 @@ bool RunOnChip(const ChipCommand& command, const CliOptions& o, Programmer& prog
     return completed;
 }
 
+// Before anything reaches the chip: the input of write and verify can be read, and the
+// output of read can be created, so that a finished read is never lost to its file.
+bool FilesUsable(const CliOptions& o, TerminalMessages& messages) {
+    const bool reads = o.command == "write" || o.command == "verify";
+    const bool creates = o.command == "read";
+    if ((!reads && !creates) || o.files[0] == kStandardStream) {
+        return true;
+    }
+    const std::string& file = o.files[0];
+    if (reads && !HexReadFailure(file).empty()) {
+        messages.ShowError(UnreadableHexMessage(file));
+        return false;
+    }
+    if (creates && !HexCreateFailure(file).empty()) {
+        messages.ShowError(UncreatableMessage(file));
+        return false;
+    }
+    return true;
+}
+
 // The image a command starts from: the HEX file of write and verify with the identifier
-// option applied; for a blank check, the whole device.
-bool PrepareImage(const CliOptions& o, Workbench& bench, TerminalMessages& messages) {
+// option applied; for a blank check, the whole device. Returns an exit status.
+int PrepareImage(const CliOptions& o, Workbench& bench, TerminalMessages& messages) {
     if (o.command == "blank") {
         // The engine checks as far as the image reaches. In the window that is the file
         // or the read last loaded; here there is neither, and a check of nothing would
         // call any chip blank.
         bench.image.ProgUsed = bench.device.ProgMem;
         bench.image.EEPromUsed = bench.device.EEProm;
-        return true;
+        return ExitStatus::Ok;
     }
     if (o.command == "write" || o.command == "verify") {
         if (!LoadHex(bench, o.files[0], messages)) {
-            return false;
+            return ExitStatus::Failed;
         }
-        return !o.ident || ApplyIdent(bench, *o.ident, messages);
+        if (o.ident && !ApplyIdent(bench, *o.ident, messages)) {
+            return ExitStatus::Usage;
+        }
     }
-    return true;
+    return ExitStatus::Ok;
 }
 
-// Reads the chip's device ID and names the devices of the device file that have it.
-bool Detect(const CliOptions& o, const DeviceList& list, Programmer& programmer, Workbench& bench,
-            TerminalMessages& messages, ProgressLine& progress) {
+void PrintDetection(const Detection& d) {
+    std::printf("ID=%s\n", Hex(d.id, 4).c_str());
+    for (const DeviceMatch& m : d.devices) {
+        std::printf("%s (revisión %d)\n", m.name.c_str(), m.revision);
+    }
+    std::fflush(stdout);
+}
+
+// Tells why a detection names no single device; the exit status it ends with.
+int DetectionFailure(const Detection& d, TerminalMessages& messages) {
+    if (!d.answered) {
+        messages.ShowError(NoChipMessage(d.id));
+        return ExitStatus::Failed;
+    }
+    if (d.devices.empty()) {
+        messages.Note("ningún dispositivo del fichero tiene el ID " + Hex(d.id, 4) +
+                      " (los OTP no tienen ID: indique --device)");
+        return ExitStatus::Failed;
+    }
+    std::string names;
+    for (const DeviceMatch& m : d.devices) {
+        names += (names.empty() ? "" : ", ") + m.name;
+    }
+    messages.Note("varios dispositivos del fichero tienen el ID " + Hex(d.id, 4) + ": " + names +
+                  "; indique --device");
+    return ExitStatus::Usage;
+}
+
+// Reads the chip's device ID with the protocol of the selected device's family and names
+// the devices of the device file that have it.
+int DetectWithDevice(const CliOptions& o, const DeviceList& list, Programmer& programmer,
+                     Workbench& bench, TerminalMessages& messages, ProgressLine& progress) {
     TerminalHost host(progress, messages, bench.image, o.scope, o.force);
     OperationEngine engine(programmer, bench.device, bench.image, bench.config16, bench.config18,
                            host);
-    const int32_t id = engine.ReadDeviceId();
-    std::printf("ID=%s\n", Hex(id, 4).c_str());
-    if (NoChipAnswered(id, bench.device.Family)) {
-        messages.ShowError(NoChipMessage(id));
-        return false;
+    Detection d;
+    d.family = bench.device.Family;
+    d.id = engine.ReadDeviceId();
+    d.answered = !NoChipAnswered(d.id, d.family);
+    if (d.answered) {
+        d.devices = DevicesWithId(list, IniFile::Load(bench.iniPath), d.family, d.id);
     }
-    const IniFile ini = IniFile::Load(bench.iniPath);
-    bool found = false;
-    for (const DeviceEntry& entry : list.devices) {
-        const int32_t family = FamilyOf(entry.name);
-        const DeviceRecord r = ReadDeviceSection(ini, entry.name).record;
-        const int32_t mask = r.DeviceIdMask;
-        if (family == bench.device.Family && r.DeviceId >= 0 && (id & mask) == r.DeviceId) {
-            std::printf("%s (revisión %d)\n", entry.name.c_str(), id & ~mask & 0x1F);
-            found = true;
-        }
-    }
-    if (!found) {
-        messages.Note("ningún dispositivo del fichero tiene el ID " + Hex(id, 4));
-    }
-    return found;
+    PrintDetection(d);
+    return d.answered && !d.devices.empty() ? ExitStatus::Ok : DetectionFailure(d, messages);
 }
 
-// Opens the adapter of the command line or the device file, runs `run` on it and keeps
-// the simulated chip. Like the window, anything but "simulator" means the real port.
+// Without a device: the family 16 protocol, then the family 18 one. The detect command
+// prints what it found; the other commands select the one device named and go on.
+int DetectAndSelect(const CliOptions& o, const DeviceList& list, Programmer& programmer,
+                    Workbench& bench, TerminalMessages& messages, ProgressLine& progress) {
+    TerminalHost host(progress, messages, bench.image, o.scope, o.force);
+    const std::string iniPath = bench.iniPath;
+    const Detection d = DetectChip(list, IniFile::Load(iniPath), programmer, bench, host);
+    if (o.command == "detect") {
+        PrintDetection(d);
+    }
+    if (!d.answered || d.devices.size() != 1) {
+        return DetectionFailure(d, messages);
+    }
+    if (o.command == "detect") {
+        return ExitStatus::Ok;
+    }
+    const DeviceMatch& only = d.devices.front();
+    messages.Note("detectado " + only.name + " (ID=" + Hex(d.id, 4) + ")");
+    return SelectInto(bench, only.name, iniPath, messages) ? ExitStatus::Ok : ExitStatus::Failed;
+}
+
+// Opens the adapter of the command line or the device file and runs `run` on it. The
+// simulated chip is kept in its file when the command completed or failed on the chip,
+// and left as it was when Ctrl-C interrupted it. Like the window, anything but
+// "simulator" means the real port.
 int RunOnAdapter(const CliOptions& o, const DeviceList& list, Workbench& bench,
-                 TerminalMessages& messages, const std::function<bool(Programmer&)>& run) {
+                 TerminalMessages& messages, bool detect,
+                 const std::function<int(Programmer&)>& run) {
     const bool simulator = (o.adapter.empty() ? list.adapter : o.adapter) == "simulator";
     if ((!o.chipPath.empty() || o.emptySocket) && !simulator) {
         messages.Note("--chip y --empty-socket necesitan el adaptador simulator");
         return ExitStatus::Usage;
     }
     AdapterSession adapter(bench.device, messages);
-    if (!(simulator ? adapter.OpenSimulator(o.chipPath, o.emptySocket)
-                    : adapter.OpenParallelPort(list.portBase))) {
+    Workbench socket;
+    if (simulator && detect) {
+        const IniFile ini = IniFile::Load(bench.iniPath);
+        // The chip the chip file holds, else a fresh one of the window's last device.
+        std::string name = o.chipPath.empty() ? "" : Sim::ChipFileDevice(o.chipPath, list, ini);
+        name = name.empty() ? FindDevice(list, RememberedDevice()) : name;
+        if (name.empty() || !SelectInto(socket, name, bench.iniPath, messages)) {
+            messages.Note("con el simulador hay que decir qué chip está en el zócalo: indique "
+                          "--device, o --chip con un fichero de chip ya escrito");
+            return ExitStatus::Usage;
+        }
+    }
+    const bool opened = simulator ? adapter.OpenSimulator(o.chipPath, o.emptySocket,
+                                                          detect ? &socket.device : nullptr)
+                                  : adapter.OpenParallelPort(list.portBase);
+    if (!opened) {
         return ExitStatus::Failed;
     }
-    bool ok = run(adapter.Get());
-    // The chip keeps whatever the command did to it, a half-finished write included.
-    ok = adapter.SaveChip() && ok;
-    return ok ? ExitStatus::Ok : ExitStatus::Failed;
+    const int status = run(adapter.Get());
+    if (status != ExitStatus::Ok && InterruptRequested()) {
+        return ExitStatus::Failed;
+    }
+    return adapter.SaveChip() ? status : ExitStatus::Failed;
 }
 
 } // namespace
 
 int RunChipCommand(const CliOptions& o, const DeviceList& list, Workbench& bench,
-                   TerminalMessages& messages, ProgressLine& progress) {
-    if (o.command == "detect") {
-        return RunOnAdapter(o, list, bench, messages, [&](Programmer& programmer) {
-            return Detect(o, list, programmer, bench, messages, progress);
-        });
-    }
-    const ChipCommand* command = nullptr;
-    for (const ChipCommand& c : kChipCommands) {
-        if (o.command == c.name) {
-            command = &c;
-        }
-    }
-    if (command == nullptr) {
+                   TerminalMessages& messages, ProgressLine& progress, bool detect) {
+    const ChipCommand* command = FindChipCommand(o.command);
+    if (command == nullptr && o.command != "detect") {
         messages.Note("orden desconocida '" + o.command + "'");
         return ExitStatus::Usage;
     }
-    if (!PrepareImage(o, bench, messages)) {
+    if (!FilesUsable(o, messages)) {
         return ExitStatus::Failed;
     }
-    const int status = RunOnAdapter(o, list, bench, messages, [&](Programmer& programmer) {
-        return RunOnChip(*command, o, programmer, bench, messages, progress);
+    if (!detect) {
+        const int prepared = PrepareImage(o, bench, messages);
+        if (prepared != ExitStatus::Ok) {
+            return prepared;
+        }
+    }
+    const int status = RunOnAdapter(o, list, bench, messages, detect, [&](Programmer& p) {
+        if (o.command == "detect") {
+            return detect ? DetectAndSelect(o, list, p, bench, messages, progress)
+                          : DetectWithDevice(o, list, p, bench, messages, progress);
+        }
+        if (detect) {
+            int found = DetectAndSelect(o, list, p, bench, messages, progress);
+            found = found == ExitStatus::Ok ? PrepareImage(o, bench, messages) : found;
+            if (found != ExitStatus::Ok) {
+                return found;
+            }
+        }
+        return RunOnChip(*command, o, p, bench, messages, progress) ? int{ExitStatus::Ok}
+                                                                    : int{ExitStatus::Failed};
     });
     if (status == ExitStatus::Ok && o.command == "read" && !SaveHex(bench, o.files[0], messages)) {
         return ExitStatus::Failed;

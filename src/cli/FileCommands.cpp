@@ -38,9 +38,11 @@ int RunInfo(const Workbench& bench) {
 }
 
 int RunConvert(const CliOptions& o, Workbench& bench, TerminalMessages& messages) {
-    if (!LoadHex(bench, o.files[0], messages) ||
-        (o.ident && !ApplyIdent(bench, *o.ident, messages))) {
+    if (!LoadHex(bench, o.files[0], messages)) {
         return ExitStatus::Failed;
+    }
+    if (o.ident && !ApplyIdent(bench, *o.ident, messages)) {
+        return ExitStatus::Usage;
     }
     return SaveHex(bench, o.files[1], messages) ? ExitStatus::Ok : ExitStatus::Failed;
 }

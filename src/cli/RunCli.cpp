@@ -1,9 +1,11 @@
 #include "cli/Commands.h"
 #include "cli/ExitStatus.h"
+#include "cli/Interrupt.h"
 #include "cli/ProgressLine.h"
 #include "cli/RememberedDevice.h"
 #include "cli/TerminalMessages.h"
 #include "cli/Workbench.h"
+#include "common/Text.h"
 #include "devices/DeviceFile.h"
 #include "devices/DeviceFileLookup.h"
 #include "devices/IniFile.h"
@@ -36,11 +38,28 @@ std::string ChooseDevice(const CliOptions& o, const DeviceList& list, TerminalMe
     return name;
 }
 
+bool UsesChip(const std::string& command) {
+    return command != "info" && command != "convert" && command != "devices";
+}
+
+// "-d auto", or no device on the commands that read the chip anyway: the chip's device ID
+// chooses the device.
+bool DetectsDevice(const CliOptions& o) {
+    if (EqualsIgnoringCase(o.device, "auto")) {
+        return true;
+    }
+    const bool readsChip = o.command == "detect" || o.command == "read" || o.command == "write" ||
+                           o.command == "verify";
+    return o.device.empty() && readsChip;
+}
+
 } // namespace
 
 int RunCli(const CliOptions& o) {
     ProgressLine progress(stderr, !o.quiet && isatty(fileno(stderr)) != 0);
     TerminalMessages messages(stderr, progress, o.yes, o.ignore);
+    // Ctrl-C from here to the end: see Interrupt.h.
+    const InterruptCatcher interrupts;
     // The same places as the window. A missing device file would read as one without
     // devices; say which files were looked for instead.
     const DeviceFileLocation location = LocateDeviceFile(SystemDeviceFilePlaces(o.iniPath));
@@ -55,11 +74,19 @@ int RunCli(const CliOptions& o) {
     if (o.command == "devices") {
         return ListDevices(list);
     }
+    Workbench bench;
+    bench.iniPath = iniPath;
+    if (DetectsDevice(o)) {
+        if (!UsesChip(o.command)) {
+            messages.Note("-d auto solo sirve con las órdenes que usan el chip");
+            return ExitStatus::Usage;
+        }
+        return RunChipCommand(o, list, bench, messages, progress, true);
+    }
     const std::string name = ChooseDevice(o, list, messages);
     if (name.empty()) {
         return ExitStatus::Usage;
     }
-    Workbench bench;
     if (!SelectInto(bench, name, iniPath, messages)) {
         return ExitStatus::Failed;
     }
@@ -69,5 +96,5 @@ int RunCli(const CliOptions& o) {
     if (o.command == "convert") {
         return RunConvert(o, bench, messages);
     }
-    return RunChipCommand(o, list, bench, messages, progress);
+    return RunChipCommand(o, list, bench, messages, progress, false);
 }

@@ -1,36 +1,11 @@
 #include "cli/TerminalHost.h"
 
+#include "cli/Interrupt.h"
 #include "operations/ProgressText.h"
-
-#include <csignal>
-
-namespace {
-
-volatile std::sig_atomic_t gCancel = 0;
-
-// The first Ctrl-C asks the engine to stop at its next location, which leaves the chip
-// out of programming mode; the handler then resets itself, so a second Ctrl-C ends the
-// program at once.
-extern "C" void OnInterrupt(int) {
-    gCancel = 1;
-}
-
-} // namespace
 
 TerminalHost::TerminalHost(ProgressLine& progress, TerminalMessages& messages,
                            const MemoryImage& image, Scope scope, bool force)
-    : progress_(progress), messages_(messages), image_(image), scope_(scope), force_(force) {
-    gCancel = 0;
-    struct sigaction action {};
-    action.sa_handler = OnInterrupt;
-    action.sa_flags = SA_RESETHAND;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, nullptr);
-}
-
-TerminalHost::~TerminalHost() {
-    std::signal(SIGINT, SIG_DFL);
-}
+    : progress_(progress), messages_(messages), image_(image), scope_(scope), force_(force) {}
 
 void TerminalHost::ShowProgress(const std::string& action, const std::string& memoryName,
                                 int32_t address) {
@@ -53,7 +28,7 @@ void TerminalHost::ShowProgress(const std::string& action, const std::string& me
 }
 
 bool TerminalHost::CancelRequested() const {
-    return gCancel != 0;
+    return InterruptRequested();
 }
 
 // The window clears its button before each operation because a press belonged to the

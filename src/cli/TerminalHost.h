@@ -5,14 +5,13 @@
 #include "operations/OperationHost.h"
 
 // The operation engine's view of the terminal: the progress line stands in for the
-// progress window, Ctrl-C for its "Cancelar", the command line's scope options for the
-// scope boxes. There is no main window to disable or refresh.
+// progress window, Ctrl-C (caught for the whole command, see Interrupt.h) for its
+// "Cancelar", the command line's scope options for the scope boxes. There is no main
+// window to disable or refresh.
 class TerminalHost : public OperationHost {
 public:
     TerminalHost(ProgressLine& progress, TerminalMessages& messages, const MemoryImage& image,
                  Scope scope, bool force);
-    // Gives Ctrl-C back its default effect.
-    ~TerminalHost() override;
     TerminalHost(const TerminalHost&) = delete;
     TerminalHost& operator=(const TerminalHost&) = delete;
 
@@ -30,6 +29,7 @@ public:
     Scope ReadScope() const override { return scope_; }
     // Another device's chip: only --force goes on.
     bool AskGoOnWithOtherChip(const std::string& question) override;
+    std::string UnprotectCommand() const override { return "«pravik-cli --yes unprotect»"; }
 
 private:
     ProgressLine& progress_;

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cctype>
 #include <fstream>
+#include <iostream>
 
 namespace {
 
@@ -47,25 +48,49 @@ bool SelectInto(Workbench& bench, const std::string& name, const std::string& in
 }
 
 bool LoadHex(Workbench& bench, const std::string& path, TerminalMessages& messages) {
+    const int failuresBefore = messages.Failures();
+    HexLoadTargets targets{bench.device, bench.image, bench.config16, bench.config18, messages, {}};
+    if (path == kStandardStream) {
+        LoadHexImage(std::cin, targets);
+        return messages.Failures() == failuresBefore;
+    }
     std::ifstream in;
     if (!OpenHexFile(path, in)) {
-        messages.ShowError(kHexUnreadable);
+        messages.ShowError(UnreadableHexMessage(path));
         return false;
     }
-    const int failuresBefore = messages.Failures();
-    LoadHexImage(in, HexLoadTargets{
-                         bench.device, bench.image, bench.config16, bench.config18, messages, {}});
+    LoadHexImage(in, targets);
     return messages.Failures() == failuresBefore;
 }
 
 bool SaveHex(Workbench& bench, const std::string& path, TerminalMessages& messages) {
-    const std::string error =
-        SaveHexImage(path, bench.device, bench.image, bench.config16, bench.config18);
-    if (!error.empty()) {
-        messages.ShowError(error);
-        return false;
+    std::string error;
+    if (path == kStandardStream) {
+        if (!SaveHexImage(std::cout, bench.device, bench.image, bench.config16, bench.config18,
+                          error)) {
+            messages.ShowError(error);
+            return false;
+        }
+        return true;
     }
-    return true;
+    error = SaveHexImage(path, bench.device, bench.image, bench.config16, bench.config18);
+    if (error.empty()) {
+        return true;
+    }
+    // The writer's own text when the image does not convert; for a file that cannot be
+    // made, which file and why.
+    messages.ShowError(error == kHexUncreatable ? UncreatableMessage(path) : error);
+    return false;
+}
+
+std::string UnreadableHexMessage(const std::string& path) {
+    const std::string why = HexReadFailure(path);
+    return "No se puede leer el fichero HEX '" + path + "'" + (why.empty() ? "" : ": " + why) + ".";
+}
+
+std::string UncreatableMessage(const std::string& path) {
+    const std::string why = HexCreateFailure(path);
+    return "No se puede crear el fichero '" + path + "'" + (why.empty() ? "" : ": " + why) + ".";
 }
 
 bool ApplyIdent(Workbench& bench, const std::string& digits, TerminalMessages& messages) {

@@ -29,15 +29,23 @@ std::string FindDevice(const DeviceList& list, const std::string& name);
 bool SelectInto(Workbench& bench, const std::string& name, const std::string& iniPath,
                 TerminalMessages& messages);
 
-// Loads a HEX file like the window's Open: tables reset, identifier FFFF, then the
-// records. False when the file cannot be read, the reader reported an error, or a
-// warning was answered Abort.
+// The file name that stands for standard input or output.
+inline const std::string kStandardStream = "-";
+
+// Loads a HEX file ("-": standard input) like the window's Open: tables reset, identifier
+// FFFF, then the records. False when the file cannot be read (the message names it and
+// says why), the reader reported an error, or a warning was answered Abort.
 bool LoadHex(Workbench& bench, const std::string& path, TerminalMessages& messages);
 
 // Puts the --ident text into the image: family 16 takes 1 to 4 digits, family 18 up to
 // 16 (byte 200000h first; bytes not given stay erased). False, with a note, when too long.
 bool ApplyIdent(Workbench& bench, const std::string& digits, TerminalMessages& messages);
 
-// Saves the image like the window's Save As. False, with the message shown, when the
-// image does not convert or the file cannot be created.
+// Saves the image like the window's Save As ("-": standard output). False, with the
+// message shown, when the image does not convert or the file cannot be created.
 bool SaveHex(Workbench& bench, const std::string& path, TerminalMessages& messages);
+
+// The messages for a HEX file that cannot be read and a file that cannot be created,
+// naming the file and the reason.
+std::string UnreadableHexMessage(const std::string& path);
+std::string UncreatableMessage(const std::string& path);

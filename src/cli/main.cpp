@@ -11,7 +11,7 @@ int main(int argc, char* argv[]) {
     const ParsedCommandLine parsed =
         ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.error.empty()) {
-        std::fprintf(stderr, "pravik-cli: %s\nTry 'pravik-cli --help'.\n", parsed.error.c_str());
+        std::fprintf(stderr, "pravik-cli: %s\nPruebe 'pravik-cli --help'.\n", parsed.error.c_str());
         return ExitStatus::Usage;
     }
     if (parsed.options.help) {

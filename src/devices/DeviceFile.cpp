@@ -37,6 +37,32 @@ std::vector<uint32_t> ReadIntegerList(const IniFile& ini, const std::string& sec
     return values;
 }
 
+// The code-protect bits among the names of bits 13 down to 0: "CP" alone or followed by
+// digits ("CPD" protects data memory, not the program).
+uint32_t CodeProtectBits(const std::string& names) {
+    constexpr int kTopBit = 13;
+    uint32_t mask = 0;
+    int bit = kTopBit;
+    size_t pos = 0;
+    while (bit >= 0 && pos < names.size()) {
+        const size_t start = names.find_first_not_of(" \t", pos);
+        if (start == std::string::npos) {
+            break;
+        }
+        const size_t end = std::min(names.find_first_of(" \t", start), names.size());
+        const std::string name = names.substr(start, end - start);
+        const bool cp = name.size() >= 2 && name.compare(0, 2, "CP") == 0 &&
+                        std::all_of(name.begin() + 2, name.end(),
+                                    [](unsigned char c) { return c >= '0' && c <= '9'; });
+        if (cp) {
+            mask |= 1U << bit;
+        }
+        --bit;
+        pos = end;
+    }
+    return mask;
+}
+
 } // namespace
 
 DeviceList ReadDeviceList(const IniFile& ini) {
@@ -66,6 +92,7 @@ DeviceSection ReadDeviceSection(const IniFile& ini, const std::string& name) {
     s.palConfDef16 = ini.ReadInteger(name, "PalConfDef", PalConfDef16);
     s.palConfDef18 = ini.ReadString(name, "PalConfDef", PalConfDef18);
     s.palConf = ini.ReadString(name, "PalConf", PalConf);
+    r.ProtectMask16 = CodeProtectBits(s.palConf);
     s.palConfDef2 = ReadBounded(ini, name, "PalConfDef2", -1, 0, 0x3FFF);
     s.palConf2 = ini.ReadString(name, "PalConf2", PalConf);
     r.Programming = ini.ReadString(name, "Programming", Programming);

@@ -1,5 +1,7 @@
 #include "devices/DeviceFileLookup.h"
 
+#include "common/UserConfig.h"
+
 #include <cstdlib>
 #include <filesystem>
 
@@ -17,16 +19,6 @@ std::string Environment(const char* name) {
     return value != nullptr ? std::string(value) : std::string();
 }
 
-// $XDG_CONFIG_HOME when it is an absolute path (the XDG rules tell programs to ignore a
-// relative one), else $HOME/.config.
-std::string ConfigHome() {
-    const std::string xdg = Environment("XDG_CONFIG_HOME");
-    if (!xdg.empty() && xdg.front() == '/') {
-        return xdg;
-    }
-    const std::string home = Environment("HOME");
-    return home.empty() ? std::string() : (fs::path(home) / ".config").string();
-}
 } // namespace
 
 DeviceFilePlaces SystemDeviceFilePlaces(const std::string& commandLineChoice) {
@@ -38,7 +30,7 @@ DeviceFilePlaces SystemDeviceFilePlaces(const std::string& commandLineChoice) {
         places.executableDir = exe.parent_path().string();
         places.dataDir = (exe.parent_path() / PRAVIK_DATA_FROM_BIN).lexically_normal().string();
     }
-    places.configHome = ConfigHome();
+    places.configHome = UserConfigHome();
     return places;
 }
 

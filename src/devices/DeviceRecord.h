@@ -33,6 +33,9 @@ struct DeviceRecord {
     int32_t WriteTimeUs = 0;
     // "escritura=palabra" in [Config]: one location per cycle whatever the device says.
     bool WordWrites = false;
+    // Family 16: the bits of the configuration word that protect program memory, those
+    // the bit names ("PalConf") call CP, CP0, CP1...; any of them at 0 protects.
+    uint32_t ProtectMask16 = 0;
 };
 
 // Key defaults of a device section.

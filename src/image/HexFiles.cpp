@@ -1,11 +1,29 @@
 #include "image/HexFiles.h"
 
+#include "common/SystemError.h"
 #include "image/HexWriter.h"
 
+#include <cerrno>
+#include <cstdlib>
 #include <filesystem>
+#include <ostream>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 constexpr int32_t kBlankIdent = 0xFFFF;
+
+HexImage BuildImageLines(const DeviceRecord& device, MemoryImage& image,
+                         const ConfigWord16& config16, const ConfigWords18& config18) {
+    if (device.Family == 18) {
+        return BuildHexLines18(device, image, config18.EditConf);
+    }
+    const std::optional<int32_t> word2 =
+        config16.HasWord2 ? std::optional<int32_t>(config16.Word2) : std::nullopt;
+    return BuildHexLines(device, image, config16.GetConfigWord(), word2);
+}
 } // namespace
 
 bool OpenHexFile(const std::string& path, std::ifstream& in) {
@@ -17,6 +35,40 @@ bool OpenHexFile(const std::string& path, std::ifstream& in) {
     return in.is_open();
 }
 
+std::string HexReadFailure(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        return SystemErrorText(errno);
+    }
+    if (S_ISDIR(st.st_mode)) {
+        return SystemErrorText(EISDIR);
+    }
+    const int fd = ::open(path.c_str(), O_RDONLY);
+    if (fd < 0) {
+        return SystemErrorText(errno);
+    }
+    ::close(fd);
+    return "";
+}
+
+std::string HexCreateFailure(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+        return SystemErrorText(EISDIR);
+    }
+    // The writer puts a temporary file beside the target and renames it: try exactly that.
+    const size_t slash = path.find_last_of('/');
+    const std::string dir = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    std::string probe = dir + (slash == std::string::npos ? "/" : "") + ".pravik-probe.XXXXXX";
+    const int fd = mkstemp(probe.data());
+    if (fd < 0) {
+        return errno == ENOENT ? "la carpeta no existe" : SystemErrorText(errno);
+    }
+    ::close(fd);
+    std::remove(probe.c_str());
+    return "";
+}
+
 void LoadHexImage(std::istream& in, HexLoadTargets targets) {
     targets.image.InitHexEditG(targets.device);
     targets.image.InitDatosEditG(targets.device);
@@ -26,16 +78,30 @@ void LoadHexImage(std::istream& in, HexLoadTargets targets) {
 
 std::string SaveHexImage(const std::string& path, const DeviceRecord& device, MemoryImage& image,
                          const ConfigWord16& config16, const ConfigWords18& config18) {
-    HexImage hex = device.Family == 18
-                       ? BuildHexLines18(device, image, config18.EditConf)
-                       : BuildHexLines(device, image, config16.GetConfigWord(),
-                                       config16.HasWord2 ? std::optional<int32_t>(config16.Word2)
-                                                         : std::nullopt);
+    HexImage hex = BuildImageLines(device, image, config16, config18);
     if (!hex.error.empty()) {
         return hex.error;
     }
     if (!WriteHexFileAtomically(path, hex.lines)) {
-        return "No se puede crear el fichero.";
+        return kHexUncreatable;
     }
     return "";
+}
+
+bool SaveHexImage(std::ostream& out, const DeviceRecord& device, MemoryImage& image,
+                  const ConfigWord16& config16, const ConfigWords18& config18, std::string& error) {
+    HexImage hex = BuildImageLines(device, image, config16, config18);
+    if (!hex.error.empty()) {
+        error = hex.error;
+        return false;
+    }
+    for (const std::string& line : hex.lines) {
+        out << line << "\r\n";
+    }
+    out.flush();
+    if (!out) {
+        error = kHexUncreatable;
+        return false;
+    }
+    return true;
 }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -55,6 +56,8 @@ public:
 
     // Returns false when the load ends with this line.
     bool Line(std::string_view line);
+    // After the last line: how many items lay outside the device, when any did.
+    void ReportLeftOut();
 
 private:
     enum class ItemResult { Stored, Abort };
@@ -68,6 +71,10 @@ private:
     HexLoadTargets& t_;
     bool family16_;
     uint32_t extAddress_ = 0;
+    // The answer to the first out-of-range warning (true: Abort) holds for the rest of
+    // the load: a file for a bigger part asks once, not once per record.
+    std::optional<bool> outOfRangeAbort_;
+    uint64_t leftOut_ = 0;
 };
 
 bool Loader::ConversionError(const std::string& group) {
@@ -128,6 +135,7 @@ bool Loader::DataRecord(std::string_view line) {
     uint32_t items = family16_ ? length / 2 : length;
     for (uint32_t i = 0; i < items; ++i) {
         if (Item(line, first + i, static_cast<int>(i)) == ItemResult::Abort) {
+            leftOut_ += items - i - 1; // the rest of the record goes with it
             break;
         }
     }
@@ -201,7 +209,20 @@ Loader::ItemResult Loader::Item(std::string_view line, uint32_t a, int i) {
     if (a == kDeviceId18Low || a == kDeviceId18High || (family16_ && a >= kEeprom18Start)) {
         return ItemResult::Stored;
     }
-    return t_.messages.AskAbortIgnore(kMsgOutOfRange) ? ItemResult::Abort : ItemResult::Stored;
+    ++leftOut_;
+    if (!outOfRangeAbort_) {
+        outOfRangeAbort_ = t_.messages.AskAbortIgnore(kMsgOutOfRange);
+    }
+    return *outOfRangeAbort_ ? ItemResult::Abort : ItemResult::Stored;
+}
+
+void Loader::ReportLeftOut() {
+    if (leftOut_ == 1) {
+        t_.messages.ShowInfo("Hex File: 1 dato fuera de rango no se ha cargado.");
+    } else if (leftOut_ > 1) {
+        t_.messages.ShowInfo("Hex File: " + std::to_string(leftOut_) +
+                             " datos fuera de rango no se han cargado.");
+    }
 }
 
 void Loader::IdentDigit(std::string_view line, uint32_t k, int i) {
@@ -246,6 +267,7 @@ void ReadHexRecords(std::istream& in, HexLoadTargets targets) {
             targets.progress(bytesRead);
         }
     }
+    loader.ReportLeftOut();
     // Program cells go in pairs (family 18 writes whole words); a memory of odd size
     // keeps its last cell as the end, so no operation walks past the memory.
     MemoryImage& image = targets.image;

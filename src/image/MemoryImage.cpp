@@ -31,6 +31,13 @@ void MemoryImage::SetIdent(int32_t value) {
     EditIdent = Hex(value, 4);
 }
 
+void MemoryImage::FitIdentToFamily(int32_t family) {
+    constexpr size_t kDigits16 = 4;
+    if (family == 16 && EditIdent.size() > kDigits16) {
+        EditIdent.resize(kDigits16);
+    }
+}
+
 namespace {
 
 bool Edit(CellTable& table, int32_t& used, int column, int row, const std::string& text) {

@@ -25,6 +25,10 @@ struct MemoryImage {
     // the field normalised to 4 digits.
     int32_t GetIdent();
     void SetIdent(int32_t value);
+    // After a change of family: a family 16 identifier is the 4 digits its field shows, so
+    // the 16 digits of a family 18 part keep only their first 4 (what the field then
+    // shows is what is saved and written).
+    void FitIdentToFamily(int32_t family);
 
     // Family 18: the eight ID bytes at 200000h are the identifier's 16 hex digits, byte
     // 200000h first. Digits missing from a shorter text, or not hexadecimal, read as F:

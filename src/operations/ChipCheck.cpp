@@ -53,7 +53,7 @@ bool OperationEngine::CheckChip() {
         return true;
     }
     const std::string question = "El dispositivo conectado no parece un " + device_.DeviceName +
-                                 " (ID 0x" + Hex(id & device_.DeviceIdMask, 4) + ", revisión " +
+                                 " (ID " + Hex(id & device_.DeviceIdMask, 4) + ", revisión " +
                                  std::to_string(id & ~device_.DeviceIdMask & kRevisionBits) +
                                  "). ¿Desea continuar?";
     return host_.AskGoOnWithOtherChip(question);

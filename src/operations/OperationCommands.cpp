@@ -9,18 +9,29 @@ const char* const kOnlyFlash = "Esta función solo funciona con dispositivos FLA
 void OperationEngine::Finish() {
     programVerified_ = false;
     programVerifyFailed_ = false;
+    rangeFailed_ = false;
     host_.HideProgressWindow();
     host_.SetMainEnabled(true);
 }
 
 bool OperationEngine::BotonLeerClick() {
     const bool ok = CheckChip() && RunOperation(opRead);
+    if (ok) {
+        ReportProtection(Selected().config);
+    }
     Finish();
     return ok;
 }
 
 bool OperationEngine::BotonVerificarClick() {
-    const bool ok = CheckChip() && RunOperation(opVerify);
+    if (!CheckChip()) {
+        Finish();
+        return false;
+    }
+    const bool ok = RunOperation(opVerify);
+    if (!ok && !cancelled_) {
+        ReportProtection(false);
+    }
     Finish();
     return ok;
 }
@@ -43,46 +54,61 @@ bool OperationEngine::BotonEscribirClick() {
     } else {
         ok = RunOperation(opWrite);
     }
-    if (Kind("Flash1") && !programVerifyFailed_) {
+    if (Kind("Flash1") && !programVerifyFailed_ && !rangeFailed_) {
         // These parts are not read back while writing: a verify follows, of program
-        // memory too when the write did not get as far as verifying it.
+        // memory too when the write did not get as far as verifying it. A cell out of range
+        // ends the command with that one message: a verify would only report the first
+        // location the write never reached.
         ok = RunOperation(opVerify) && ok;
     }
     Finish();
     return ok;
 }
 
+// The blank read after an erase is part of the command: the main window stays disabled
+// while it runs, and "Cancelar" stops it like any other read.
 bool OperationEngine::ProgramIsBlank() {
+    host_.ClearCancel();
     host_.ShowProgressWindow();
+    host_.SetMainEnabled(false);
     action_ = ActionText(opBlankCheck);
     p_.EnterProgMode();
     if (device_.Family == 18) {
         p_.LoadTablePointer(0);
     }
-    bool blank = true;
-    for (int32_t a = 0; a < device_.ProgMem && blank; ++a) {
+    const bool f18 = device_.Family == 18;
+    for (int32_t a = 0; a < device_.ProgMem; ++a) {
+        if (host_.CancelRequested()) {
+            Cancelled();
+            Finish();
+            return false;
+        }
         if (a % kProgressEvery == 0) {
             Progress("Programa", a);
         }
-        const bool f18 = device_.Family == 18;
         const int32_t d = f18 ? Cmd18(Cmd18::TableReadPostInc) : Cmd16(Cmd16::ReadDataProgram);
         if (d != BlankWord()) {
             Fail("Error de borrado en " + Hex(a, 4));
-            blank = false;
-        } else if (!f18) {
+            Finish();
+            return false;
+        }
+        if (!f18) {
             Cmd16(Cmd16::IncrementAddress);
         }
     }
     p_.ExitProgMode();
     Finish();
-    return blank;
+    return true;
 }
 
 bool OperationEngine::BorrarPrograma1Click() {
     if (!host_.Msg().AskYesNo("Se borrará todo el contenido del programa. ¿Desea continuar?")) {
         return false;
     }
+    // The main window stays disabled from the chip check to the end of the blank read.
+    host_.SetMainEnabled(false);
     if (!CheckChip() || !EraseAreas(true, false, false, false)) {
+        Finish();
         return false;
     }
     // A protected chip ignores the erase: only a blank read-back shows it worked.
@@ -106,7 +132,9 @@ bool OperationEngine::BotonDesprotegeClick() {
     if (!known) {
         return false;
     }
+    host_.SetMainEnabled(false);
     if (!CheckChip()) {
+        Finish();
         return false;
     }
     Unprotect();

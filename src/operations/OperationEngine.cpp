@@ -61,6 +61,7 @@ OperationEngine::PhaseEnd OperationEngine::Fail(const std::string& message) {
 }
 
 OperationEngine::PhaseEnd OperationEngine::Cancelled() {
+    cancelled_ = true;
     p_.ExitProgMode();
     host_.Msg().ShowInfo(kInterrupted);
     host_.SetMainEnabled(true);
@@ -85,6 +86,7 @@ OperationEngine::PhaseEnd OperationEngine::VerifyWrittenProgram() {
 
 bool OperationEngine::RunOperation(Operation op) {
     host_.ClearCancel();
+    cancelled_ = false;
     host_.ShowProgressWindow();
     host_.SetMainEnabled(false);
     action_ = ActionText(op);

@@ -39,6 +39,8 @@ public:
     // The device ID word the last command read before it started (family 16: 2006h;
     // family 18: DEVID2 << 8 | DEVID1); none before the first or for EPROM parts.
     std::optional<int32_t> LastDeviceId() const { return lastDeviceId_; }
+    // Another device was selected: the ID read belonged to the previous one.
+    void ForgetDeviceId() { lastDeviceId_.reset(); }
     // Reads the chip's device ID in and out of programming mode.
     int32_t ReadDeviceId();
 
@@ -57,10 +59,17 @@ private:
     // The scope boxes, less program memory when it was verified already.
     Scope Selected() const;
     bool ConfigMatches(size_t word, int64_t read, int64_t expected) const;
+    // Code protection: whether a configuration word (family 16: 2007h; family 18:
+    // CONFIG5H:CONFIG5L) protects program memory, the word as the chip holds it, and the
+    // information box after a read or a failed verify of a protected chip.
+    bool ProtectionOn(int64_t configWord) const;
+    int64_t ReadProtectionWord();
+    void ReportProtection(bool configJustRead);
 
     PhaseEnd ProgramPhase(Operation op);
     PhaseEnd FastWriteProgram();
-    std::string RangeError(int32_t a) const;
+    // The range error of program cell a; it ends the command that runs the operation.
+    PhaseEnd FailRange(int32_t a);
     PhaseEnd VerifyWrittenProgram();
     PhaseEnd ReadBack16(Operation op, int32_t a, int64_t v);
     PhaseEnd ReadBack18(Operation op, int32_t a);
@@ -113,6 +122,10 @@ private:
     // wrong (no verify follows).
     bool programVerified_ = false;
     bool programVerifyFailed_ = false;
+    // A program cell was out of range: the command ends with that message.
+    bool rangeFailed_ = false;
+    // The last operation ended by "Cancelar".
+    bool cancelled_ = false;
 };
 
 // True when a device ID word read from a family's chip says that no chip answered: a

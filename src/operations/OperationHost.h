@@ -29,4 +29,6 @@ public:
     virtual bool AskGoOnWithOtherChip(const std::string& question) {
         return Msg().AskYesNo(question);
     }
+    // How the user starts the unprotect command here, for messages that point to it.
+    virtual std::string UnprotectCommand() const { return "«Desproteger PIC»"; }
 };

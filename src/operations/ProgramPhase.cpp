@@ -31,7 +31,7 @@ OperationEngine::PhaseEnd OperationEngine::ProgramPhase(Operation op) {
             // A negative value (eight hex digits with the top bit set) is as far out of
             // range as one above the word.
             if (v < 0 || v > maxValue) {
-                return Fail(RangeError(a));
+                return FailRange(a);
             }
             if (op == opWrite) {
                 p_.ProgramLocation(a, static_cast<int32_t>(v), image_.ProgUsed);
@@ -48,9 +48,10 @@ OperationEngine::PhaseEnd OperationEngine::ProgramPhase(Operation op) {
     return PhaseEnd::Done;
 }
 
-std::string OperationEngine::RangeError(int32_t a) const {
-    return "Error en los códigos de programa (fuera de rango), dir: " + Hex(a, 4) +
-           " fila: " + Hex(a / 16, 4) + " col: " + Hex(a % 16, 2);
+OperationEngine::PhaseEnd OperationEngine::FailRange(int32_t a) {
+    rangeFailed_ = true;
+    return Fail("Error en los códigos de programa (fuera de rango), dir: " + Hex(a, 4) +
+                " fila: " + Hex(a / 16, 4) + " col: " + Hex(a % 16, 2));
 }
 
 // The write in the device's units: every cell is range-checked first (with the message and
@@ -63,7 +64,7 @@ OperationEngine::PhaseEnd OperationEngine::FastWriteProgram() {
     for (int32_t a = 0; a < image_.ProgUsed; ++a) {
         const int64_t v = ParseCell(image_.HexEditG.At(a));
         if (v < 0 || v > maxValue) {
-            return Fail(RangeError(a));
+            return FailRange(a);
         }
         values[static_cast<size_t>(a)] = static_cast<int32_t>(v);
     }

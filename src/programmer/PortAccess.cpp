@@ -50,5 +50,8 @@ std::string PortAccessMessage(const PortAccess& a) {
                (a.detail.empty() ? "" : " (" + a.detail + ")") +
                ". Espere a que termine, o cierre ese programa, y vuelva a intentarlo.";
     }
-    return PortDriverMessage + "\n" + WhatToDo(a);
+    // Without a programmer the program can still be tried, on the simulated adapter.
+    return PortDriverMessage + "\n" + WhatToDo(a) +
+           "\nPara probar el programa sin programador, use el adaptador simulado: «pravik "
+           "--adapter simulator» o «pravik-cli --adapter simulator».";
 }

@@ -1,5 +1,6 @@
 #include "programmer/PpdevPort.h"
 
+#include "common/SystemError.h"
 #include "programmer/DeadPort.h"
 
 #include <algorithm>
@@ -111,7 +112,7 @@ int OpenPpdevNode(uint16_t portBase, const PpdevPaths& paths, PortAccess& access
         return fd;
     }
     const int error = errno;
-    access.detail = std::strerror(error);
+    access.detail = SystemErrorText(error);
     if (error == ENOENT) {
         access.fault = PortFault::NoDeviceNode;
     } else if (error == EACCES || error == EPERM) {
@@ -131,7 +132,7 @@ PpdevPort::PpdevPort(uint16_t portBase, const PpdevPaths& paths) {
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;
         access_.fault = error == EWOULDBLOCK ? PortFault::Busy : PortFault::Unusable;
-        access_.detail = error == EWOULDBLOCK ? "" : std::strerror(error);
+        access_.detail = error == EWOULDBLOCK ? "" : SystemErrorText(error);
         ::close(fd);
         return;
     }
@@ -144,7 +145,7 @@ PpdevPort::PpdevPort(uint16_t portBase, const PpdevPaths& paths) {
     // Claiming gives us the port until we release it.
     if (::ioctl(fd, PPCLAIM) != 0) {
         access_.fault = PortFault::Unusable;
-        access_.detail = std::strerror(errno);
+        access_.detail = SystemErrorText(errno);
         ::close(fd);
         return;
     }

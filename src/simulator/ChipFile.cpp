@@ -1,6 +1,10 @@
 #include "simulator/ChipFile.h"
 
+#include "common/SystemError.h"
+#include "devices/DeviceIds.h"
 #include "simulator/Pic16Target.h"
+
+#include <cerrno>
 
 #include <cstdio>
 #include <filesystem>
@@ -8,6 +12,9 @@
 #include <map>
 #include <optional>
 #include <vector>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace Sim {
 
@@ -143,7 +150,7 @@ bool ReadBytes(std::istream& in, std::map<uint32_t, uint8_t>& bytes, std::string
             sum += b;
         }
         if (!rec || rec->size() < 5 || rec->size() != size_t{(*rec)[0]} + 5 || (sum & 0xFF) != 0) {
-            error = "malformed record at line " + std::to_string(lineNo);
+            error = "registro mal formado en la línea " + std::to_string(lineNo);
             return false;
         }
         const std::vector<uint8_t>& r = *rec;
@@ -160,7 +167,7 @@ bool ReadBytes(std::istream& in, std::map<uint32_t, uint8_t>& bytes, std::string
             base = r[3] == RecordLinear ? value << 16 : value << 4;
         }
     }
-    error = "no end record";
+    error = "falta el registro de fin";
     return false;
 }
 
@@ -177,22 +184,40 @@ bool SaveChip(const Target& chip, const std::string& path, std::string& error) {
             }
         }
     }
-    const std::string temporary = path + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << Render(bytes);
-        out.flush();
-        if (!out) {
-            error = "cannot write " + temporary;
-            std::filesystem::remove(temporary);
-            return false;
-        }
+    // A unique temporary file beside the chip file, renamed over it once complete: the
+    // chip file is never left half written.
+    const size_t slash = path.find_last_of('/');
+    const std::string dir = slash == std::string::npos ? "" : path.substr(0, slash + 1);
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    std::string temporary = dir + "." + name + ".XXXXXX";
+    const int fd = mkstemp(temporary.data());
+    if (fd < 0) {
+        error = "no se puede escribir en la carpeta del fichero: " + SystemErrorText(errno);
+        return false;
     }
-    std::error_code ec;
-    std::filesystem::rename(temporary, path, ec);
-    if (ec) {
-        error = "cannot replace " + path + ": " + ec.message();
-        std::filesystem::remove(temporary, ec);
+    mode_t mask = umask(0);
+    umask(mask);
+    fchmod(fd, 0666 & ~mask);
+    const std::string text = Render(bytes);
+    size_t done = 0;
+    int failure = 0;
+    while (failure == 0 && done < text.size()) {
+        const ssize_t n = write(fd, text.data() + done, text.size() - done);
+        failure = n > 0 ? 0 : (errno != 0 ? errno : EIO);
+        done += n > 0 ? static_cast<size_t>(n) : 0;
+    }
+    if (failure == 0 && fsync(fd) != 0) {
+        failure = errno;
+    }
+    if (::close(fd) != 0 && failure == 0) {
+        failure = errno;
+    }
+    if (failure == 0 && std::rename(temporary.c_str(), path.c_str()) != 0) {
+        failure = errno;
+    }
+    if (failure != 0) {
+        error = "no se puede escribir: " + SystemErrorText(failure);
+        std::remove(temporary.c_str());
         return false;
     }
     return true;
@@ -201,7 +226,7 @@ bool SaveChip(const Target& chip, const std::string& path, std::string& error) {
 bool LoadChip(Target& chip, const std::string& path, std::string& error) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        error = "cannot open " + path;
+        error = "no se puede abrir: " + SystemErrorText(errno);
         return false;
     }
     std::map<uint32_t, uint8_t> bytes;
@@ -224,6 +249,44 @@ bool LoadChip(Target& chip, const std::string& path, std::string& error) {
         }
     }
     return true;
+}
+
+} // namespace Sim
+
+namespace Sim {
+
+std::optional<ChipIdentity> ChipFileIdentity(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::map<uint32_t, uint8_t> bytes;
+    std::string error;
+    if (!in || !ReadBytes(in, bytes, error)) {
+        return std::nullopt;
+    }
+    const auto word = [&bytes](uint32_t low) -> std::optional<uint32_t> {
+        const auto lo = bytes.find(low);
+        const auto hi = bytes.find(low + 1);
+        if (lo == bytes.end() || hi == bytes.end()) {
+            return std::nullopt;
+        }
+        return uint32_t{hi->second} << 8 | lo->second;
+    };
+    if (const auto id18 = word(Pic18Place(Space::DeviceId, 0).address)) {
+        return ChipIdentity{18, *id18};
+    }
+    if (const auto id16 = word(Pic16Place(Space::DeviceId, 0).address)) {
+        return ChipIdentity{16, *id16};
+    }
+    return std::nullopt;
+}
+
+std::string ChipFileDevice(const std::string& path, const DeviceList& list, const IniFile& ini) {
+    const std::optional<ChipIdentity> chip = ChipFileIdentity(path);
+    if (!chip) {
+        return "";
+    }
+    const std::vector<DeviceMatch> named =
+        DevicesWithId(list, ini, chip->family, static_cast<int32_t>(chip->id));
+    return named.empty() ? "" : named.front().name;
 }
 
 } // namespace Sim

@@ -1,6 +1,10 @@
 #pragma once
+#include "devices/DeviceFile.h"
+#include "devices/IniFile.h"
 #include "simulator/Target.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace Sim {
@@ -17,5 +21,18 @@ bool SaveChip(const Target& chip, const std::string& path, std::string& error);
 // Reads a file written by SaveChip (or any HEX file in the same layout). Cells the file
 // does not mention keep their values. A malformed file changes nothing.
 bool LoadChip(Target& chip, const std::string& path, std::string& error);
+
+// The device ID a chip file holds and the family whose layout holds it (a PIC18 file has
+// it at 3FFFFEh, a PIC16 file at 400Ch), so that a front end can put the right chip in
+// the socket; none when the file cannot be read or holds no device ID.
+struct ChipIdentity {
+    int family = 0;
+    uint32_t id = 0;
+};
+std::optional<ChipIdentity> ChipFileIdentity(const std::string& path);
+
+// The device of the device file that a chip file's device ID names (the first of several);
+// empty when the file names none.
+std::string ChipFileDevice(const std::string& path, const DeviceList& list, const IniFile& ini);
 
 } // namespace Sim

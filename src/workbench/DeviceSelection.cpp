@@ -43,5 +43,6 @@ SelectionResult SelectDevice(const std::string& name, const std::string& iniPath
         result.dataGridReset = true;
     }
     t.image.InitHexEditG(t.record);
+    t.image.FitIdentToFamily(family);
     return result;
 }

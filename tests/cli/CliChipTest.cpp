@@ -205,7 +205,7 @@ TEST_F(Cli, DetectEmptySocketAndForeignChip) {
     // chip.hex now holds a PIC16F876A: as a PIC16F877A it is refused, then forced.
     const CliResult refused = OnChip("PIC16F877A", {"write", Fixture("f876a.hex")});
     EXPECT_EQ(refused.status, 1);
-    EXPECT_NE(refused.err.find("El dispositivo conectado no parece un PIC16F877A (ID 0x0E00, "
+    EXPECT_NE(refused.err.find("El dispositivo conectado no parece un PIC16F877A (ID 0E00, "
                                "revisión 3). ¿Desea continuar?"),
               std::string::npos)
         << refused.err;

@@ -90,7 +90,12 @@ TEST_F(Cli, ConvertFailuresExitWithOneAndLeaveNoFile) {
     const std::string out = dir.File("out.hex");
     const CliResult missing = Run({"-d", "PIC16F84A", "convert", dir.File("none.hex"), out});
     EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.err, "No se puede leer el fichero HEX.\n");
+    EXPECT_EQ(missing.err,
+              "No se puede leer el fichero HEX '" + dir.File("none.hex") + "': no existe.\n");
+    const CliResult folder = Run({"-d", "PIC16F84A", "convert", dir.Path(), out});
+    EXPECT_EQ(folder.status, 1);
+    EXPECT_EQ(folder.err,
+              "No se puede leer el fichero HEX '" + dir.Path() + "': es un directorio.\n");
 
     const std::string bad = dir.Write("bad.hex", ":020000000528D2\r\n:00000001FF\r\n");
     const CliResult checksum = Run({"-d", "PIC16F84A", "convert", bad, out});
@@ -100,7 +105,8 @@ TEST_F(Cli, ConvertFailuresExitWithOneAndLeaveNoFile) {
     const CliResult unwritable =
         Run({"-d", "PIC16F84A", "convert", Fixture("f84a.hex"), dir.File("no/such/dir.hex")});
     EXPECT_EQ(unwritable.status, 1);
-    EXPECT_EQ(unwritable.err, "No se puede crear el fichero.\n");
+    EXPECT_EQ(unwritable.err, "No se puede crear el fichero '" + dir.File("no/such/dir.hex") +
+                                  "': la carpeta no existe.\n");
     EXPECT_FALSE(std::filesystem::exists(out));
 }
 
@@ -117,7 +123,8 @@ TEST_F(Cli, ReaderWarningsAbortUnlessIgnored) {
 
     const CliResult ignored = Run({"-d", "PIC16F84A", "--ignore", "convert", in, out});
     EXPECT_EQ(ignored.status, 0);
-    EXPECT_EQ(ignored.err, "Hex File: dirección fuera de rango\n");
+    EXPECT_EQ(ignored.err, "Hex File: dirección fuera de rango\n"
+                           "Hex File: 1 dato fuera de rango no se ha cargado.\n");
     EXPECT_EQ(WindowImage("PIC16F84A", out).image.HexEditG.At(0), "2805");
 }
 

@@ -81,7 +81,9 @@ TEST(HexReader, Family18ConfigurationBytesIdsAndIgnoredAreas) {
     EXPECT_EQ(b.config18.EditConf[3], "0081");
     EXPECT_EQ(b.config18.EditConf[6], "400F");
     // 0x200000-0x200007 ignored quietly; 0x200008 is outside the map and warns once.
-    ASSERT_EQ(b.messages.Texts(), std::vector<std::string>{"Hex File: dirección fuera de rango"});
+    ASSERT_EQ(b.messages.Texts(),
+              (std::vector<std::string>{"Hex File: dirección fuera de rango",
+                                        "Hex File: 1 dato fuera de rango no se ha cargado."}));
 }
 
 TEST(HexReader, Family18KeepsBytesTheFileDoesNotGive) {
@@ -93,16 +95,29 @@ TEST(HexReader, Family18KeepsBytesTheFileDoesNotGive) {
     EXPECT_EQ(b.image.ProgUsed, 0);
 }
 
-TEST(HexReader, OutOfRangeAbortDropsOnlyTheRestOfTheRecord) {
-    HexBench b = HexBench::Family16();
+// A file for a bigger part: the first out-of-range item asks once for the whole load.
+// Abort drops the rest of each record that leaves the map, Ignore only the items outside
+// it; a closing line counts what was left out.
+TEST(HexReader, OneOutOfRangeQuestionPerLoad) {
+    const std::string far =
+        HexRecord(0x4010, "00", "01000200") + "\n" + HexRecord(0x0000, "00", "3412") + "\n" +
+        HexRecord(0x4012, "00", "0300") + "\n" + HexRecord(0x07FC, "00", "AAAABBBBCCCCDDDD") + "\n";
+    HexBench b = HexBench::Family16(1024);
     b.messages.abortAnswers = {true};
-    b.Load(HexRecord(0x4010, "00", "01000200") + "\n" + HexRecord(0x0000, "00", "3412") + "\n");
-    EXPECT_EQ(b.messages.log.size(), 1u);
+    b.Load(far);
+    EXPECT_EQ(b.messages.Texts(),
+              (std::vector<std::string>{"Hex File: dirección fuera de rango",
+                                        "Hex File: 5 datos fuera de rango no se han cargado."}));
     EXPECT_EQ(b.image.HexEditG.At(0), "1234");
-    b.messages.log.clear();
-    b.messages.abortAnswers = {false, false};
+    EXPECT_EQ(b.image.HexEditG.At(0x3FF), "BBBB"); // before the item outside, in range
+    EXPECT_EQ(b.image.ProgUsed, 0x400);
+
+    b = HexBench::Family16();
+    b.messages.abortAnswers = {false};
     b.Load(HexRecord(0x4010, "00", "01000200") + "\n");
-    EXPECT_EQ(b.messages.log.size(), 2u); // Ignore: each item outside the map warns
+    EXPECT_EQ(b.messages.Texts(),
+              (std::vector<std::string>{"Hex File: dirección fuera de rango",
+                                        "Hex File: 2 datos fuera de rango no se han cargado."}));
 }
 
 TEST(HexReader, EndRecordWinsOverChecksumAndStopsReading) {

@@ -135,6 +135,6 @@ TEST(HexRoundTrip, Family18EveryMemory) {
                 HexRecord(0x0008, "00", "02") + "\n:00000001FF\n");
     EXPECT_EQ(beyond.messages.Texts(),
               (std::vector<std::string>{"Hex File: dirección fuera de rango",
-                                        "Hex File: dirección fuera de rango"}));
+                                        "Hex File: 2 datos fuera de rango no se han cargado."}));
     EXPECT_EQ(beyond.image.EEPromUsed, 0);
 }

@@ -24,6 +24,8 @@ app_id=org.pravik.Pravik
 layout="bin/pravik
 bin/pravik-cli
 share/applications/$app_id.desktop
+share/doc/pravik/changelog.gz
+share/doc/pravik/copyright
 share/icons/hicolor/scalable/apps/$app_id.svg
 share/man/man1/pravik-cli.1.gz
 share/man/man1/pravik.1.gz
@@ -138,6 +140,9 @@ $listed"
     done
     [ "$(dpkg-deb -f "$deb" Section)" = electronics ] || fail "package section"
     [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version"
+    # Debian's own checker finds no error in the package (warnings are reported only).
+    lintian --no-tag-display-limit "$deb" >"$work/lintian.log" 2>&1
+    grep -E '^E: ' "$work/lintian.log" && fail "lintian reports errors"
   fi
 fi
 

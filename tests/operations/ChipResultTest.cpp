@@ -186,7 +186,7 @@ TEST(ChipResult, AnotherDevicesChipIsAQuestion) {
     b.image.ProgUsed = 2;
     b.Chip().Poke(Space::DeviceId, 0, 0x0E23); // a PIC16F877A, revision 3
     const std::string question =
-        "El dispositivo conectado no parece un PIC16F876A (ID 0x0E20, revisión 3). "
+        "El dispositivo conectado no parece un PIC16F876A (ID 0E20, revisión 3). "
         "¿Desea continuar?";
     b.host.messages.yesAnswers = {false};
     EXPECT_FALSE(b.engine->BotonEscribirClick());
@@ -204,8 +204,8 @@ TEST(ChipResult, AnotherDevicesChipIsAQuestion) {
     SimBench f18("PIC18F2420");
     f18.Chip().Poke(Space::DeviceId, 0, 0x53); // DEVID1 of a PIC18F2423
     EXPECT_FALSE(f18.engine->BotonLeerClick());
-    EXPECT_TRUE(StartsWith(f18.Messages()[0],
-                           "El dispositivo conectado no parece un PIC18F2420 (ID 0x1150"));
+    EXPECT_TRUE(
+        StartsWith(f18.Messages()[0], "El dispositivo conectado no parece un PIC18F2420 (ID 1150"));
 }
 
 // Compilers fill configuration bits the part does not implement with 1s (XC8) or 0s

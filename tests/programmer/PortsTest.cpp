@@ -393,7 +393,10 @@ TEST(PortAccessMessage, DriverMessageThenWhatToDo) {
               std::string::npos);
     EXPECT_NE(PortAccessMessage(a).find("«sudo modprobe ppdev»"), std::string::npos);
     a.fault = PortFault::Unusable;
-    a.detail = "No such device or address";
+    a.detail = "el dispositivo no existe";
     EXPECT_EQ(PortAccessMessage(a),
-              PortDriverMessage + "\nNo se puede usar /dev/parport0: No such device or address.");
+              PortDriverMessage + "\nNo se puede usar /dev/parport0: el dispositivo no existe."
+                                  "\nPara probar el programa sin programador, use el adaptador "
+                                  "simulado: «pravik --adapter simulator» o «pravik-cli --adapter "
+                                  "simulator».");
 }

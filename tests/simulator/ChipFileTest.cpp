@@ -74,7 +74,7 @@ TEST(ChipFile, MalformedFileChangesNothing) {
     auto chip = MakeTarget(F877());
     std::string error;
     EXPECT_FALSE(LoadChip(*chip, path, error));
-    EXPECT_NE(error.find("line 2"), std::string::npos) << error;
+    EXPECT_NE(error.find("línea 2"), std::string::npos) << error;
     EXPECT_EQ(chip->Peek(Space::Program, 0), 0x3FFFu);
     EXPECT_FALSE(LoadChip(*chip, TempPath("pravik-no-such-file.hex"), error));
     std::filesystem::remove(path);

@@ -35,7 +35,8 @@ class Programmer;
 class TAboutForm;
 namespace Sim {
 class SimulatedPort;
-}
+class Target;
+} // namespace Sim
 class TProcesaForm;
 class TPalConfForm;
 class TPalConfForm18;
@@ -90,6 +91,12 @@ public:
     void SetPortOpener(std::function<OpenedPort(uint16_t)> opener) {
         portOpener_ = std::move(opener);
     }
+    // The command line's choices, made before Principal: the adapter instead of the device
+    // file's ("parport" or "simulator"), and with the simulator a chip file: the chip it
+    // holds sits in the socket whatever device is selected, and is saved back after
+    // every command.
+    void SetAdapterChoice(const std::string& adapter) { adapterChoice_ = adapter; }
+    void SetChipFile(const std::string& path) { chipFile_ = path; }
     // The engine, created with the adapter of the device file at the first operation.
     OperationEngine& Engine();
     // The progress window of operations (a window of its own, not a child).
@@ -145,6 +152,10 @@ private:
     OpenedPort OpenRealPort() const;
     std::unique_ptr<Port> OpenAdapterPort(Delay& delay);
     void FollowDeviceWithSimulatedChip();
+    // The simulated chip of the chip file: its own device's (the file's device ID says
+    // which), else the selected device's, loaded from the file when it exists.
+    std::unique_ptr<Sim::Target> ChipOfChipFile();
+    void SaveChipFile();
     void RunCommand(bool (OperationEngine::*command)());
 
     Messages& messages_;
@@ -156,6 +167,9 @@ private:
     QString iniPath_;
     uint16_t portBase_ = 888;
     std::string adapter_;
+    std::string adapterChoice_;
+    std::string chipFile_;
+    bool chipFileUsable_ = true;
     QString lastDir_; // initial directory of the open and save dialogs
     bool endRequested_ = false;
     bool started_ = false;

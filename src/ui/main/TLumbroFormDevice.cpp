@@ -1,6 +1,7 @@
 #include "ui/main/TLumbroForm.h"
 
 #include "devices/DeviceFileLookup.h"
+#include "operations/OperationEngine.h"
 #include "ui/dialogs/TPalConfForm.h"
 #include "ui/dialogs/TPalConfForm18.h"
 #include "ui/grid/QtCellTableModel.h"
@@ -60,6 +61,11 @@ void TLumbroForm::SelectDevice(QAction* entry) {
     PalConfForm->Refresh();
     PalConfForm18->Refresh();
     ReloadGrids();
+    // The identifier field may have lost digits to the new family's width.
+    SyncIdentField();
+    if (engine_) {
+        engine_->ForgetDeviceId();
+    }
     RefreshStatus();
     FollowDeviceWithSimulatedChip();
 }

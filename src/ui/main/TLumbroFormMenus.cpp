@@ -60,7 +60,7 @@ void TLumbroForm::BuildMenus() {
 void TLumbroForm::LoadDeviceFile() {
     DeviceList list = ReadDeviceList(IniFile::Load(iniPath_.toStdString()));
     portBase_ = list.portBase;
-    adapter_ = list.adapter;
+    adapter_ = adapterChoice_.empty() ? list.adapter : adapterChoice_;
     lastDir_ = QString::fromStdString(settings_.Read("Config", "lastdir", ""));
 
     for (size_t i = 0; i < recentEntries_.size(); ++i) {

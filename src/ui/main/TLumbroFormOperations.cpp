@@ -1,7 +1,10 @@
+#include "devices/DeviceFile.h"
+#include "devices/IniFile.h"
 #include "operations/OperationEngine.h"
 #include "programmer/CounterDelay.h"
 #include "programmer/ParallelPort.h"
 #include "programmer/Programmer.h"
+#include "simulator/ChipFile.h"
 #include "simulator/MakeTarget.h"
 #include "simulator/SimulatedPort.h"
 #include "ui/dialogs/TPalConfForm.h"
@@ -11,6 +14,9 @@
 #include "ui/main/MainOperationHost.h"
 #include "ui/main/TLumbroForm.h"
 #include "ui/qt/PumpingDelay.h"
+#include "workbench/DeviceSelection.h"
+
+#include <filesystem>
 
 #include <QAction>
 #include <QCheckBox>
@@ -84,6 +90,7 @@ void TLumbroForm::RunCommand(bool (OperationEngine::*command)()) {
     if (AdapterReady()) {
         (Engine().*command)();
         RefreshStatus();
+        SaveChipFile();
     }
     commandRunning_ = false;
 }
@@ -92,14 +99,52 @@ std::unique_ptr<Port> TLumbroForm::OpenAdapterPort(Delay& delay) {
     if (adapter_ != "simulator") {
         return openedPort_ ? std::move(openedPort_) : OpenRealPort().port;
     }
-    // A simulated chip for the selected device, erased, kept for the run.
-    auto port = std::make_unique<Sim::SimulatedPort>(delay, Sim::MakeTarget(device_));
+    // A simulated chip for the selected device, erased, kept for the run; or the chip of
+    // the chip file.
+    auto port = std::make_unique<Sim::SimulatedPort>(
+        delay, chipFile_.empty() ? Sim::MakeTarget(device_) : ChipOfChipFile());
     simPort_ = port.get();
     simDevice_ = device_.DeviceName;
     return port;
 }
 
+std::unique_ptr<Sim::Target> TLumbroForm::ChipOfChipFile() {
+    const std::string ini = iniPath_.toStdString();
+    const IniFile file = IniFile::Load(ini);
+    const std::string owner = Sim::ChipFileDevice(chipFile_, ReadDeviceList(file), file);
+    DeviceRecord model = device_;
+    if (!owner.empty() && owner != device_.DeviceName) {
+        MemoryImage image;
+        ConfigWord16 config16;
+        ConfigWords18 config18;
+        MemorySettingsStore unused;
+        ::SelectDevice(owner, ini, SelectionTargets{model, image, config16, config18, unused});
+    }
+    std::unique_ptr<Sim::Target> chip = Sim::MakeTarget(model);
+    std::error_code ec;
+    std::string error;
+    if (chip && std::filesystem::exists(chipFile_, ec) && !Sim::LoadChip(*chip, chipFile_, error)) {
+        // The socket gets a fresh chip; the file that could not be read is never replaced.
+        messages_.ShowError("Fichero de chip " + chipFile_ + ": " + error);
+        chipFileUsable_ = false;
+    }
+    return chip;
+}
+
+void TLumbroForm::SaveChipFile() {
+    std::string error;
+    if (chipFile_.empty() || !chipFileUsable_ || simPort_ == nullptr ||
+        simPort_->Chip() == nullptr || Sim::SaveChip(*simPort_->Chip(), chipFile_, error)) {
+        return;
+    }
+    messages_.ShowError("Fichero de chip " + chipFile_ + ": " + error);
+}
+
 void TLumbroForm::FollowDeviceWithSimulatedChip() {
+    // A chip file is one chip in the socket: choosing another device does not swap it.
+    if (!chipFile_.empty()) {
+        return;
+    }
     if (simPort_ != nullptr && simDevice_ != device_.DeviceName) {
         simPort_->ReplaceChip(Sim::MakeTarget(device_));
         simDevice_ = device_.DeviceName;
