@@ -272,13 +272,16 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
 
 std::string UsageText() {
     return R"(Uso: pravik-cli [opciones] ORDEN [FICHERO...]
-  -d, --device NOMBRE   sección de dispositivo del fichero (por defecto: el último usado)
+  -d, --device NOMBRE   sección de dispositivo del fichero, o auto: la elige el ID del
+                        chip (por defecto auto en detect, read, write y verify; en las
+                        demás órdenes, el último usado en la ventana)
       --ini RUTA        fichero de dispositivos (por defecto: $PRAVIK_INI, o el primero que
                         exista de Pravik.ini junto al programa, ~/.config/pravik/Pravik.ini
                         y <prefijo>/share/pravik/Pravik.ini)
       --adapter TIPO    parport | simulator (por defecto: "adapter" de [Config], o parport)
       --chip FICHERO    con el simulador: carga el chip simulado de FICHERO si existe y lo
-                        guarda al terminar (Intel HEX del chip entero)
+                        guarda al terminar (Intel HEX del chip entero); una sola orden a la
+                        vez por fichero
   -p, --program  -e, --eeprom  -c, --config  -i, --id
                         alcance (por defecto: solo la memoria de programa)
       --ident HEX       identificador en lugar del que trae el fichero (familia 16: 4
@@ -294,8 +297,9 @@ std::string UsageText() {
   devices               nombres de los dispositivos, uno por línea, en el orden del fichero
   info                  ficha del dispositivo elegido, una línea Clave=valor
   detect                lee el ID del chip (con el protocolo de la familia del dispositivo
-                        elegido) y nombra los dispositivos del fichero que lo tienen
-  convert IN OUT        carga IN y lo guarda como OUT
+                        elegido, o sin él con el de la familia 16 y después el de la 18) y
+                        nombra los dispositivos del fichero que lo tienen
+  convert IN OUT        carga IN y lo guarda como OUT ("-": entrada o salida estándar)
   read OUT              lee el chip y lo guarda como OUT
   write IN              carga IN y lo escribe en el chip
   verify IN             carga IN y verifica el chip contra él

@@ -12,17 +12,13 @@ extern "C" void OnInterrupt(int) {
 
 } // namespace
 
-InterruptCatcher::InterruptCatcher() {
+void CatchInterrupts() {
     gInterrupted = 0;
     struct sigaction action {};
     action.sa_handler = OnInterrupt;
     action.sa_flags = SA_RESETHAND;
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, nullptr);
-}
-
-InterruptCatcher::~InterruptCatcher() {
-    std::signal(SIGINT, SIG_DFL);
 }
 
 bool InterruptRequested() {

@@ -58,8 +58,8 @@ bool DetectsDevice(const CliOptions& o) {
 int RunCli(const CliOptions& o) {
     ProgressLine progress(stderr, !o.quiet && isatty(fileno(stderr)) != 0);
     TerminalMessages messages(stderr, progress, o.yes, o.ignore);
-    // Ctrl-C from here to the end: see Interrupt.h.
-    const InterruptCatcher interrupts;
+    // Ctrl-C from here to the exit: see Interrupt.h.
+    CatchInterrupts();
     // The same places as the window. A missing device file would read as one without
     // devices; say which files were looked for instead.
     const DeviceFileLocation location = LocateDeviceFile(SystemDeviceFilePlaces(o.iniPath));

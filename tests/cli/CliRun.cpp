@@ -74,17 +74,17 @@ void Drain(int outFd, int errFd, CliResult& r) {
 
 } // namespace
 
-CliResult RunCli(const std::vector<std::string>& args,
-                 const std::map<std::string, std::string>& env) {
-    CliResult r;
+RunningCli StartCli(const std::vector<std::string>& args,
+                    const std::map<std::string, std::string>& env, const std::string& input) {
+    RunningCli running;
     int outPipe[2];
     int errPipe[2];
     if (pipe(outPipe) != 0 || pipe(errPipe) != 0) {
-        return r;
+        return running;
     }
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 0, input.c_str(), O_RDONLY, 0);
     posix_spawn_file_actions_adddup2(&actions, outPipe[1], 1);
     posix_spawn_file_actions_adddup2(&actions, errPipe[1], 2);
     for (int fd : {outPipe[0], outPipe[1], errPipe[0], errPipe[1]}) {
@@ -98,11 +98,26 @@ CliResult RunCli(const std::vector<std::string>& args,
     posix_spawn_file_actions_destroy(&actions);
     close(outPipe[1]);
     close(errPipe[1]);
-    Drain(outPipe[0], errPipe[0], r);
-    if (spawned == 0) {
-        r.status = ExitStatusOf(pid);
+    running.pid = spawned == 0 ? pid : -1;
+    running.outFd = outPipe[0];
+    running.errFd = errPipe[0];
+    return running;
+}
+
+CliResult FinishCli(RunningCli& running) {
+    CliResult r;
+    Drain(running.outFd, running.errFd, r);
+    if (running.pid > 0) {
+        r.status = ExitStatusOf(running.pid);
     }
+    running = RunningCli{};
     return r;
+}
+
+CliResult RunCli(const std::vector<std::string>& args,
+                 const std::map<std::string, std::string>& env, const std::string& input) {
+    RunningCli running = StartCli(args, env, input);
+    return FinishCli(running);
 }
 
 CliResult RunCliOnTerminal(const std::vector<std::string>& args,

@@ -111,6 +111,20 @@ for word in $options $commands; do
     fail "the manual does not mention $word"
 done
 
+# --- Every option of the window program's help is in its manual, and a bad one is a
+# usage error.
+LC_ALL=C.UTF-8 MANWIDTH=200 man -l "$prefix/share/man/man1/pravik.1.gz" 2>/dev/null |
+  col -b >"$work/window-manual.txt"
+window_help=$(QT_QPA_PLATFORM=offscreen "$prefix/bin/pravik" --help)
+window_options=$(grep -oE -- '(^|[ ,])--?[a-zA-Z][a-zA-Z-]*' <<<"$window_help" | tr -d ' ,' | sort -u)
+[ "$(wc -l <<<"$window_options")" -ge 4 ] || fail "could not read the options of pravik --help"
+for word in $window_options; do
+  grep -qE -- "(^|[^[:alnum:]-])$word([^[:alnum:]-]|$)" "$work/window-manual.txt" ||
+    fail "the window's manual does not mention $word"
+done
+QT_QPA_PLATFORM=offscreen "$prefix/bin/pravik" --adapter usb >/dev/null 2>&1
+[ $? -eq 2 ] || fail "pravik --adapter usb is not a usage error"
+
 # --- An unprivileged user without the port is told what is missing, after the driver
 # message (this machine has no parallel port support loaded).
 if [ ! -d /proc/sys/dev/parport ]; then
@@ -141,7 +155,7 @@ $listed"
     [ "$(dpkg-deb -f "$deb" Section)" = electronics ] || fail "package section"
     [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version"
     # Debian's own checker finds no error in the package (warnings are reported only).
-    lintian --no-tag-display-limit "$deb" >"$work/lintian.log" 2>&1
+    lintian --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1
     grep -E '^E: ' "$work/lintian.log" && fail "lintian reports errors"
   fi
 fi

@@ -21,7 +21,10 @@ public:
 
     std::string Path() const { return path_; }
     std::string File(const std::string& name) const { return path_ + "/" + name; }
+    // Writes a file, making the folders of a name like "a/b.txt" first.
     std::string Write(const std::string& name, const std::string& content) const {
+        std::error_code ec;
+        std::filesystem::create_directories(std::filesystem::path(File(name)).parent_path(), ec);
         std::ofstream(File(name), std::ios::binary) << content;
         return File(name);
     }

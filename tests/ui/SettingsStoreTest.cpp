@@ -38,6 +38,25 @@ private slots:
         QVERIFY(QFile::exists(QString::fromStdString(dir_.File("out.hex"))));
     }
 
+    // Settings live beside the user's device file, <config>/pravik/Pravik.conf. Those an
+    // earlier version kept in <config>/Pravik/Pravik.conf are taken over once, and the
+    // command line reads the same store.
+    void SettingsShareTheDeviceFilesFolderAndOldOnesAreKept() {
+        TempDir config;
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config.Path()));
+        config.Write("Pravik/Pravik.conf", "[Config]\nlastpic=PIC16F628\nlastdir=/work\n");
+        {
+            QtSettingsStore store;
+            QCOMPARE(store.Read("Config", "lastpic", ""), std::string("PIC16F628"));
+            store.Write("Config", "lastpic", "PIC16F84A");
+        }
+        QVERIFY(QFile::exists(QString::fromStdString(config.File("pravik/Pravik.conf"))));
+        QtSettingsStore later; // the old file is read once: the new choice stays
+        QCOMPARE(later.Read("Config", "lastpic", ""), std::string("PIC16F84A"));
+        QCOMPARE(later.Read("Config", "lastdir", ""), std::string("/work"));
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(blocker_ + "/config"));
+    }
+
 private:
     TempDir dir_;
     std::string blocker_;
