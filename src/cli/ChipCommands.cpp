@@ -6,6 +6,8 @@
 #include "cli/Workbench.h"
 #include "devices/DeviceFile.h"
 #include "operations/OperationEngine.h"
+#include "programmer/GpioAccess.h"
+#include "programmer/GpioPinMap.h"
 
 #include "common/HexText.h"
 
@@ -95,17 +97,35 @@ bool Detect(const CliOptions& o, const DeviceList& list, Programmer& programmer,
 }
 
 // Opens the adapter of the command line or the device file, runs `run` on it and keeps
-// the simulated chip. Like the window, anything but "simulator" means the real port.
+// the simulated chip. Like the window, anything but "simulator" and "gpio" means the real
+// port.
 int RunOnAdapter(const CliOptions& o, const DeviceList& list, Workbench& bench,
                  TerminalMessages& messages, const std::function<bool(Programmer&)>& run) {
-    const bool simulator = (o.adapter.empty() ? list.adapter : o.adapter) == "simulator";
-    if ((!o.chipPath.empty() || o.emptySocket) && !simulator) {
-        messages.Note("--chip y --empty-socket necesitan el adaptador simulator");
+    const std::string kind = o.adapter.empty() ? list.adapter : o.adapter;
+    GpioPinMap pinMap;
+    if (kind == "gpio") {
+        // A wrong pin map stops the command before any line is requested.
+        if (const GpioAccess fault = ReadGpioPinMap(list.gpioKeys, pinMap); !fault.Ok()) {
+            messages.ShowError(GpioAccessMessage(fault));
+            return ExitStatus::Failed;
+        }
+    }
+    const bool simulatedChip = kind == "simulator" || (kind == "gpio" && pinMap.Simulated());
+    if ((!o.chipPath.empty() || o.emptySocket) && !simulatedChip) {
+        messages.Note("--chip y --empty-socket necesitan el adaptador simulator (o gpio con "
+                      "gpiochip=simulator)");
         return ExitStatus::Usage;
     }
     AdapterSession adapter(bench.device, messages);
-    if (!(simulator ? adapter.OpenSimulator(o.chipPath, o.emptySocket)
-                    : adapter.OpenParallelPort(list.portBase))) {
+    bool opened = false;
+    if (kind == "simulator") {
+        opened = adapter.OpenSimulator(o.chipPath, o.emptySocket);
+    } else if (kind == "gpio") {
+        opened = adapter.OpenGpio(pinMap, o.chipPath, o.emptySocket);
+    } else {
+        opened = adapter.OpenParallelPort(list.portBase);
+    }
+    if (!opened) {
         return ExitStatus::Failed;
     }
     bool ok = run(adapter.Get());

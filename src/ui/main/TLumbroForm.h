@@ -6,6 +6,7 @@
 #include "devices/DeviceRecord.h"
 #include "image/MemoryImage.h"
 #include "operations/Operation.h"
+#include "programmer/GpioPinMap.h"
 #include "programmer/ParallelPort.h"
 #include "programmer/SteadyCounter.h"
 #include "ui/qt/AnchoredLayout.h"
@@ -144,6 +145,13 @@ private:
     bool AdapterReady();
     OpenedPort OpenRealPort() const;
     std::unique_ptr<Port> OpenAdapterPort(Delay& delay);
+    // The GPIO adapter (adapter=gpio): its pin map and lines checked at start-up, its
+    // lines requested at the first operation, or the simulated GPIO chip with
+    // gpiochip=simulator.
+    void CheckGpio();
+    bool GpioReady();
+    std::unique_ptr<Port> OpenGpioPort(Delay& delay);
+    bool SimulatedGpio() const;
     void FollowDeviceWithSimulatedChip();
     void RunCommand(bool (OperationEngine::*command)());
 
@@ -156,6 +164,7 @@ private:
     QString iniPath_;
     uint16_t portBase_ = 888;
     std::string adapter_;
+    GpioKeys gpioKeys_; // [Config] gpio* keys, read with adapter=gpio
     QString lastDir_; // initial directory of the open and save dialogs
     bool endRequested_ = false;
     bool started_ = false;
