@@ -9,9 +9,11 @@
 #include <utility>
 #include <vector>
 
-// The adapter's signals that a GPIO line can carry, in the order the lines are requested
-// (the kernel applies a request's lines in that order: the data line is let go before
-// the clock edge that comes with it, so the chip never drives against the header).
+// The adapter's signals that a GPIO line can carry, in the order the lines are requested.
+// The kernel applies a request's lines in that order, and the order matters: PGD is let
+// go before the clock edge that comes with it, so the chip never drives against the
+// header, and PGD and PGC are low before VPP reaches MCLR, as entry into programming mode
+// requires.
 enum class GpioSignal : size_t {
     Pgd,   // data out (LineData); an input while the data line is released (LineRelease)
     Pgc,   // clock (LineClock)

@@ -320,12 +320,12 @@ bool SimulatedGpioChip::LogicalValue(size_t chip, uint32_t offset) {
     const LineState& line = chips_[chip].lines[offset];
     bool level = line.output && line.level;
     if (!line.output && adapter_ != nullptr && chip == adapterChip_) {
-        for (GpioSignal s : {GpioSignal::PgdIn, GpioSignal::Pgd}) {
-            const auto& wired = board_[s];
-            if (wired && wired->offset == offset) {
-                level = ((adapter_->ReadStatus() & StatusData) != 0) != wired->inverted;
-                break;
-            }
+        // The data line comes back on its own line where the board has one (PGD out then
+        // goes through a driver that does not read back), else on PGD itself.
+        const auto& wired = board_[GpioSignal::PgdIn] ? board_[GpioSignal::PgdIn]
+                                                      : board_[GpioSignal::Pgd];
+        if (wired && wired->offset == offset) {
+            level = ((adapter_->ReadStatus() & StatusData) != 0) != wired->inverted;
         }
     }
     return level != line.activeLow;
