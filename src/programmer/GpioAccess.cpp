@@ -48,8 +48,8 @@ std::string WhatToDo(const GpioAccess& a) {
                (a.lines == 0 ? " no tiene líneas."
                              : " tiene las líneas 0 a " + std::to_string(a.lines - 1) + ".");
     case GpioFault::UnknownLineName:
-        return "Ninguna línea del chip " + Chip(a) + " se llama «" + a.value + "» (" +
-               Key(a.key) + ").";
+        return "Ninguna línea del chip " + Chip(a) + " se llama «" + a.value + "» (" + Key(a.key) +
+               ").";
     case GpioFault::SameLineTwice:
         return "Las claves " + a.otherKey + " y " + a.key +
                " de la sección [Config] nombran la misma línea " + a.value + " del chip " +

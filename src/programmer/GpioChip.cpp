@@ -45,7 +45,8 @@ std::string ChipList(GpioKernel& kernel) {
     std::string list;
     for (const std::string& node : kernel.ChipNodes()) {
         const std::string label = LabelAt(kernel, node);
-        list += (list.empty() ? "" : ", ") + NodeName(node) + (label.empty() ? "" : " (" + label + ")");
+        list +=
+            (list.empty() ? "" : ", ") + NodeName(node) + (label.empty() ? "" : " (" + label + ")");
     }
     return list;
 }

@@ -36,8 +36,7 @@ inline constexpr std::array<std::string_view, 3> HeaderChipLabels = {
 // the chip has, no line twice) and checks that no other program or driver holds one.
 // Returns the open chip descriptor, or -1 with access saying why. Nothing is requested,
 // so nothing is driven.
-int OpenGpioChip(GpioKernel& kernel, const GpioPinMap& map, GpioWiring& wiring,
-                 GpioAccess& access);
+int OpenGpioChip(GpioKernel& kernel, const GpioPinMap& map, GpioWiring& wiring, GpioAccess& access);
 
 // The same checks with the chip closed again: what keeps the program from the adapter's
 // lines, before any command runs.

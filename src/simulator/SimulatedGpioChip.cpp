@@ -15,11 +15,10 @@ using namespace Lines;
 
 constexpr uint64_t kValidFlags =
     GPIO_V2_LINE_FLAG_ACTIVE_LOW | GPIO_V2_LINE_FLAG_INPUT | GPIO_V2_LINE_FLAG_OUTPUT |
-    GPIO_V2_LINE_FLAG_EDGE_RISING | GPIO_V2_LINE_FLAG_EDGE_FALLING |
-    GPIO_V2_LINE_FLAG_OPEN_DRAIN | GPIO_V2_LINE_FLAG_OPEN_SOURCE |
-    GPIO_V2_LINE_FLAG_BIAS_PULL_UP | GPIO_V2_LINE_FLAG_BIAS_PULL_DOWN |
-    GPIO_V2_LINE_FLAG_BIAS_DISABLED | GPIO_V2_LINE_FLAG_EVENT_CLOCK_REALTIME |
-    GPIO_V2_LINE_FLAG_EVENT_CLOCK_HTE;
+    GPIO_V2_LINE_FLAG_EDGE_RISING | GPIO_V2_LINE_FLAG_EDGE_FALLING | GPIO_V2_LINE_FLAG_OPEN_DRAIN |
+    GPIO_V2_LINE_FLAG_OPEN_SOURCE | GPIO_V2_LINE_FLAG_BIAS_PULL_UP |
+    GPIO_V2_LINE_FLAG_BIAS_PULL_DOWN | GPIO_V2_LINE_FLAG_BIAS_DISABLED |
+    GPIO_V2_LINE_FLAG_EVENT_CLOCK_REALTIME | GPIO_V2_LINE_FLAG_EVENT_CLOCK_HTE;
 
 bool Has(uint64_t mask, size_t i) {
     return (mask >> i & 1) != 0;
@@ -322,8 +321,8 @@ bool SimulatedGpioChip::LogicalValue(size_t chip, uint32_t offset) {
     if (!line.output && adapter_ != nullptr && chip == adapterChip_) {
         // The data line comes back on its own line where the board has one (PGD out then
         // goes through a driver that does not read back), else on PGD itself.
-        const auto& wired = board_[GpioSignal::PgdIn] ? board_[GpioSignal::PgdIn]
-                                                      : board_[GpioSignal::Pgd];
+        const auto& wired =
+            board_[GpioSignal::PgdIn] ? board_[GpioSignal::PgdIn] : board_[GpioSignal::Pgd];
         if (wired && wired->offset == offset) {
             level = ((adapter_->ReadStatus() & StatusData) != 0) != wired->inverted;
         }

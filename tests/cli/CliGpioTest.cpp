@@ -29,8 +29,8 @@ protected:
 // write, verify, read back, erase and blank check, for both families.
 TEST_F(CliGpio, EveryCommandThroughTheHeaderLines) {
     const std::string ini = Ini("adapter=gpio\ngpiochip=simulator");
-    for (const auto& [device, hex] : {std::pair{"PIC16F876A", "f876a.hex"},
-                                      std::pair{"PIC18F452", "f452.hex"}}) {
+    for (const auto& [device, hex] :
+         {std::pair{"PIC16F876A", "f876a.hex"}, std::pair{"PIC18F452", "f452.hex"}}) {
         SCOPED_TRACE(device);
         std::filesystem::remove(Chip());
         const std::vector<std::string> chip = {"--chip", Chip(), "-peci"};
@@ -53,15 +53,14 @@ TEST_F(CliGpio, EveryCommandThroughTheHeaderLines) {
     const std::string other = Ini("adapter=parport\ngpiochip=simulator\ngpio_vpp=!GPIO17\n"
                                   "gpio_pgd_in=22\ngpio_vdd=none");
     std::filesystem::remove(Chip());
-    const CliResult write =
-        On(other, "PIC16F84A", {"--adapter", "gpio", "--chip", Chip(), "write", Fixture("f84a.hex")});
+    const CliResult write = On(
+        other, "PIC16F84A", {"--adapter", "gpio", "--chip", Chip(), "write", Fixture("f84a.hex")});
     EXPECT_EQ(write.err, kDone);
 }
 
 TEST_F(CliGpio, PinMapAndKernelFaultsStopBeforeTheChip) {
-    const CliResult twice =
-        On(Ini("adapter=gpio\ngpiochip=simulator\ngpio_vpp=GPIO24"), "PIC16F84A",
-           {"--chip", Chip(), "write", Fixture("f84a.hex")});
+    const CliResult twice = On(Ini("adapter=gpio\ngpiochip=simulator\ngpio_vpp=GPIO24"),
+                               "PIC16F84A", {"--chip", Chip(), "write", Fixture("f84a.hex")});
     EXPECT_EQ(twice.status, 1);
     EXPECT_EQ(twice.err, PortDriverMessage +
                              "\nLas claves gpio_pgd y gpio_vpp de la sección [Config] nombran la "

@@ -37,7 +37,8 @@ std::unique_ptr<SimBench> BenchFor(const Method& m) {
     b->device.WordWrites = m.wordWrites;
     if (m.gpio) {
         GpioPinMap map;
-        const DeviceList shipped = ReadDeviceList(IniFile::Load(PRAVIK_SOURCE_DIR "/data/Pravik.ini"));
+        const DeviceList shipped =
+            ReadDeviceList(IniFile::Load(PRAVIK_SOURCE_DIR "/data/Pravik.ini"));
         EXPECT_TRUE(ReadGpioPinMap(shipped.gpioKeys, map).Ok());
         b->CarryOverGpio(DocumentedBoard(), map);
         EXPECT_TRUE(b->gpioPort->IsOpen());
@@ -201,8 +202,7 @@ TEST_P(EveryDevice, EraseAndUnprotectLeaveABlankChip) {
 
 INSTANTIATE_TEST_SUITE_P(Shipped, EveryDevice, ::testing::ValuesIn(ShippedDevices()),
                          [](const auto& info) {
-                             return info.param.device +
-                                    (info.param.gpio         ? "_gpio"
-                                     : info.param.wordWrites ? "_palabra"
-                                                             : "_unidades");
+                             return info.param.device + (info.param.gpio         ? "_gpio"
+                                                         : info.param.wordWrites ? "_palabra"
+                                                                                 : "_unidades");
                          });

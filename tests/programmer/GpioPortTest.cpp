@@ -56,10 +56,14 @@ TEST(GpioPinMap, EveryFaultNamesTheKeyBeforeAnythingIsDriven) {
         {{{"gpio_vpp", "58"}}, GpioFault::LineOutOfRange, "gpio_vpp", "tiene las líneas 0 a 57"},
         {{{"gpio_vpp", "GPIO99"}}, GpioFault::UnknownLineName, "gpio_vpp", "se llama «GPIO99»"},
         // A name and a number for the same line.
-        {{{"gpio_vpp", "GPIO24"}}, GpioFault::SameLineTwice, "gpio_vpp",
+        {{{"gpio_vpp", "GPIO24"}},
+         GpioFault::SameLineTwice,
+         "gpio_vpp",
          "Las claves gpio_pgd y gpio_vpp de la sección [Config] nombran la misma línea 24"},
         {{{"gpio_pgd_in", "!23"}}, GpioFault::SameLineTwice, "gpio_pgd_in", "gpio_pgc y"},
-        {{{"gpiochip", "gpiochip7"}}, GpioFault::NoChip, "",
+        {{{"gpiochip", "gpiochip7"}},
+         GpioFault::NoChip,
+         "",
          "No existe el chip GPIO /dev/gpiochip7 (clave gpiochip de la sección [Config]). Chips "
          "GPIO de este sistema: gpiochip0 (pinctrl-bcm2711)."},
         {{{"gpiochip", "pinctrl-rp1"}}, GpioFault::NoChip, "", "pinctrl-rp1"},

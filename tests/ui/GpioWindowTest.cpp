@@ -56,8 +56,8 @@ private slots:
         FormBench missing(Ini("gpiochip=" + dir.File("gpiochip0")), "PIC16F84A");
         QCOMPARE(missing.form->windowTitle(), QString("Pravik"));
         QCOMPARE(missing.messages.Texts().size(), size_t{1});
-        QVERIFY(missing.messages.Texts()[0].find("No existe el chip GPIO " + dir.File("gpiochip0")) !=
-                std::string::npos);
+        QVERIFY(missing.messages.Texts()[0].find("No existe el chip GPIO " +
+                                                 dir.File("gpiochip0")) != std::string::npos);
         missing.form->findChild<QPushButton*>("BotonEscribir")->click();
         QCOMPARE(missing.messages.Texts().size(), size_t{2});
         QCOMPARE(missing.messages.Texts()[1], missing.messages.Texts()[0]);

@@ -165,7 +165,7 @@ private:
     uint16_t portBase_ = 888;
     std::string adapter_;
     GpioKeys gpioKeys_; // [Config] gpio* keys, read with adapter=gpio
-    QString lastDir_; // initial directory of the open and save dialogs
+    QString lastDir_;   // initial directory of the open and save dialogs
     bool endRequested_ = false;
     bool started_ = false;
     bool commandRunning_ = false;
