@@ -2,35 +2,48 @@
 
 #include "cli/TerminalMessages.h"
 #include "programmer/CounterDelay.h"
+#include "programmer/GpioPort.h"
 #include "programmer/ParallelPort.h"
 #include "simulator/ChipFile.h"
 #include "simulator/MakeTarget.h"
+#include "simulator/SimulatedGpioAdapter.h"
 
 #include <filesystem>
 
-bool AdapterSession::OpenSimulator(const std::string& chipPath, bool emptySocket,
-                                   const DeviceRecord* socket) {
+std::unique_ptr<Sim::Target> AdapterSession::SimulatedChip(const std::string& chipPath,
+                                                           const DeviceRecord* socket) {
     const DeviceRecord& model = socket != nullptr ? *socket : device_;
     std::unique_ptr<Sim::Target> chip = Sim::MakeTarget(model);
     if (!chip) {
         messages_.Note("no hay chip simulado para " + model.DeviceName);
-        return false;
+        return nullptr;
     }
     if (!chipPath.empty() && !chipLock_.Acquire(chipPath, messages_)) {
-        return false;
+        return nullptr;
     }
     std::error_code ec;
     if (!chipPath.empty() && std::filesystem::exists(chipPath, ec)) {
         std::string error;
         if (!Sim::LoadChip(*chip, chipPath, error)) {
             messages_.Note("fichero de chip " + chipPath + ": " + error);
-            return false;
+            return nullptr;
         }
     }
     chipPath_ = chipPath;
-    simulatedPort_ = std::make_unique<Sim::SimulatedPort>(virtualDelay_, std::move(chip));
-    simulatedPort_->SetChipPresent(!emptySocket);
-    programmer_ = std::make_unique<Programmer>(*simulatedPort_, virtualDelay_, device_, messages_);
+    return chip;
+}
+
+bool AdapterSession::OpenSimulator(const std::string& chipPath, bool emptySocket,
+                                   const DeviceRecord* socket) {
+    std::unique_ptr<Sim::Target> chip = SimulatedChip(chipPath, socket);
+    if (!chip) {
+        return false;
+    }
+    auto port = std::make_unique<Sim::SimulatedPort>(virtualDelay_, std::move(chip));
+    port->SetChipPresent(!emptySocket);
+    simulatedPort_ = port.get();
+    port_ = std::move(port);
+    programmer_ = std::make_unique<Programmer>(*port_, virtualDelay_, device_, messages_);
     return true;
 }
 
@@ -45,8 +58,36 @@ bool AdapterSession::OpenParallelPort(uint16_t portBase) {
     return true;
 }
 
+bool AdapterSession::OpenGpio(const GpioPinMap& map, const std::string& chipPath,
+                              bool emptySocket, const DeviceRecord* socket) {
+    if (!map.Simulated()) {
+        auto port = std::make_unique<GpioPort>(HostGpioKernel(), map);
+        if (!port->IsOpen()) {
+            messages_.ShowError(GpioAccessMessage(port->Access()));
+            return false;
+        }
+        programmer_ = std::make_unique<Programmer>(
+            std::move(port), std::make_unique<CounterDelay>(counter_), device_, messages_);
+        return true;
+    }
+    std::unique_ptr<Sim::Target> chip = SimulatedChip(chipPath, socket);
+    if (!chip) {
+        return false;
+    }
+    auto port = std::make_unique<Sim::SimulatedGpioAdapter>(virtualDelay_, std::move(chip), map);
+    if (!port->IsOpen()) {
+        messages_.ShowError(GpioAccessMessage(port->Access()));
+        return false;
+    }
+    port->Adapter().SetChipPresent(!emptySocket);
+    simulatedPort_ = &port->Adapter();
+    port_ = std::move(port);
+    programmer_ = std::make_unique<Programmer>(*port_, virtualDelay_, device_, messages_);
+    return true;
+}
+
 bool AdapterSession::SaveChip() {
-    if (chipPath_.empty() || !simulatedPort_ || simulatedPort_->Chip() == nullptr) {
+    if (chipPath_.empty() || simulatedPort_ == nullptr || simulatedPort_->Chip() == nullptr) {
         return true;
     }
     std::string error;

@@ -11,6 +11,8 @@
 #include "devices/DeviceFile.h"
 #include "image/HexFiles.h"
 #include "operations/OperationEngine.h"
+#include "programmer/GpioAccess.h"
+#include "programmer/GpioPinMap.h"
 #include "simulator/ChipFile.h"
 
 #include <array>
@@ -170,20 +172,30 @@ int DetectAndSelect(const CliOptions& o, const DeviceList& list, Programmer& pro
 // Opens the adapter of the command line or the device file and runs `run` on it. The
 // simulated chip is kept in its file when the command completed or failed on the chip,
 // and left as it was when Ctrl-C interrupted it. Like the window, anything but
-// "simulator" means the real port.
+// "simulator" and "gpio" means the real port.
 int RunOnAdapter(const CliOptions& o, const DeviceList& list, Workbench& bench,
                  TerminalMessages& messages, bool detect,
                  const std::function<int(Programmer&)>& run) {
-    const bool simulator = (o.adapter.empty() ? list.adapter : o.adapter) == "simulator";
-    if ((!o.chipPath.empty() || o.emptySocket) && !simulator) {
-        messages.Note("--chip y --empty-socket necesitan el adaptador simulator");
+    const std::string kind = o.adapter.empty() ? list.adapter : o.adapter;
+    GpioPinMap pinMap;
+    if (kind == "gpio") {
+        // A wrong pin map stops the command before any line is requested.
+        if (const GpioAccess fault = ReadGpioPinMap(list.gpioKeys, pinMap); !fault.Ok()) {
+            messages.ShowError(GpioAccessMessage(fault));
+            return ExitStatus::Failed;
+        }
+    }
+    const bool simulatedChip = kind == "simulator" || (kind == "gpio" && pinMap.Simulated());
+    if ((!o.chipPath.empty() || o.emptySocket) && !simulatedChip) {
+        messages.Note("--chip y --empty-socket necesitan el adaptador simulator (o gpio con "
+                      "gpiochip=simulator)");
         return ExitStatus::Usage;
     }
     AdapterSession adapter(bench.device, messages);
     Workbench socket;
-    if (simulator && detect) {
-        const IniFile ini = IniFile::Load(bench.iniPath);
+    if (simulatedChip && detect) {
         // The chip the chip file holds, else a fresh one of the window's last device.
+        const IniFile ini = IniFile::Load(bench.iniPath);
         std::string name = o.chipPath.empty() ? "" : Sim::ChipFileDevice(o.chipPath, list, ini);
         name = name.empty() ? FindDevice(list, RememberedDevice()) : name;
         if (name.empty() || !SelectInto(socket, name, bench.iniPath, messages)) {
@@ -192,9 +204,15 @@ int RunOnAdapter(const CliOptions& o, const DeviceList& list, Workbench& bench,
             return ExitStatus::Usage;
         }
     }
-    const bool opened = simulator ? adapter.OpenSimulator(o.chipPath, o.emptySocket,
-                                                          detect ? &socket.device : nullptr)
-                                  : adapter.OpenParallelPort(list.portBase);
+    const DeviceRecord* socketDevice = detect ? &socket.device : nullptr;
+    bool opened = false;
+    if (kind == "simulator") {
+        opened = adapter.OpenSimulator(o.chipPath, o.emptySocket, socketDevice);
+    } else if (kind == "gpio") {
+        opened = adapter.OpenGpio(pinMap, o.chipPath, o.emptySocket, socketDevice);
+    } else {
+        opened = adapter.OpenParallelPort(list.portBase);
+    }
     if (!opened) {
         return ExitStatus::Failed;
     }

@@ -222,8 +222,8 @@ bool Parser::Value(char c, const std::string& value) {
         o.chipPath = value;
         return true;
     case 'A':
-        if (value != "parport" && value != "simulator") {
-            return Fail("adaptador desconocido '" + value + "' (parport o simulator)");
+        if (value != "parport" && value != "simulator" && value != "gpio") {
+            return Fail("adaptador desconocido '" + value + "' (parport, gpio o simulator)");
         }
         o.adapter = value;
         return true;
@@ -278,15 +278,17 @@ std::string UsageText() {
       --ini RUTA        fichero de dispositivos (por defecto: $PRAVIK_INI, o el primero que
                         exista de Pravik.ini junto al programa, ~/.config/pravik/Pravik.ini
                         y <prefijo>/share/pravik/Pravik.ini)
-      --adapter TIPO    parport | simulator (por defecto: "adapter" de [Config], o parport)
-      --chip FICHERO    con el simulador: carga el chip simulado de FICHERO si existe y lo
-                        guarda al terminar (Intel HEX del chip entero); una sola orden a la
-                        vez por fichero
+      --adapter TIPO    parport | gpio | simulator (por defecto: "adapter" de [Config], o
+                        parport); gpio usa el chip GPIO y las líneas de [Config]
+      --chip FICHERO    con el simulador (o gpio con gpiochip=simulator): carga el chip
+                        simulado de FICHERO si existe y lo guarda al terminar (Intel HEX del
+                        chip entero); una sola orden a la vez por fichero
   -p, --program  -e, --eeprom  -c, --config  -i, --id
                         alcance (por defecto: solo la memoria de programa)
       --ident HEX       identificador en lugar del que trae el fichero (familia 16: 4
                         dígitos; familia 18: 16, los ocho bytes de 200000h)
-      --empty-socket    con el simulador: zócalo vacío (ningún chip responde)
+      --empty-socket    con el simulador (o gpio con gpiochip=simulator): zócalo vacío
+                        (ningún chip responde)
   -y, --yes             responde Sí a las confirmaciones de borrado (sin ella, se niegan)
       --force           sigue aunque el ID del chip no sea el del dispositivo elegido
       --ignore          responde Ignorar a los avisos del lector HEX (por defecto: Abortar)

@@ -12,7 +12,7 @@
 struct CliOptions {
     std::string device;
     std::string iniPath;
-    std::string adapter; // "parport", "simulator" or empty
+    std::string adapter; // "parport", "gpio", "simulator" or empty
     std::string chipPath;
     Scope scope;                      // program memory only unless a scope option is given
     std::optional<std::string> ident; // hexadecimal text of 1 to 16 digits

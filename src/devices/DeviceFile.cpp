@@ -4,6 +4,7 @@
 #include "devices/IntConv.h"
 
 #include <algorithm>
+#include <cctype>
 #include <climits>
 
 namespace {
@@ -69,6 +70,14 @@ DeviceList ReadDeviceList(const IniFile& ini) {
     DeviceList list;
     list.portBase = static_cast<uint16_t>(ini.ReadInteger("Config", "port", DeviceDefaults::Port));
     list.adapter = ini.ReadString("Config", "adapter", "");
+    for (const std::string& key : ini.KeyNames("Config")) {
+        std::string lower = key;
+        std::transform(lower.begin(), lower.end(), lower.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        if (lower.compare(0, 4, "gpio") == 0) {
+            list.gpioKeys.emplace_back(lower, ini.ReadString("Config", key, ""));
+        }
+    }
     for (const std::string& name : ini.SectionNames()) {
         if (name.compare(0, 3, "PIC") == 0) {
             list.devices.push_back(

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 // One entry of the "Dispositivo" menu.
@@ -16,6 +17,9 @@ struct DeviceEntry {
 struct DeviceList {
     uint16_t portBase = DeviceDefaults::Port;
     std::string adapter; // "[Config] adapter", empty when absent
+    // The [Config] keys whose names start with "gpio" (the GPIO adapter's chip and pin
+    // map), names in lower case, with their values, in file order.
+    std::vector<std::pair<std::string, std::string>> gpioKeys;
     std::vector<DeviceEntry> devices;
 };
 

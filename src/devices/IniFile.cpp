@@ -99,6 +99,23 @@ const IniFile::Section* IniFile::Find(const std::string& section) const {
     return nullptr;
 }
 
+std::vector<std::string> IniFile::KeyNames(const std::string& section) const {
+    std::vector<std::string> names;
+    const Section* s = Find(section);
+    if (s == nullptr) {
+        return names;
+    }
+    for (const Entry& e : s->entries) {
+        const bool seen = std::any_of(names.begin(), names.end(), [&](const std::string& n) {
+            return EqualsIgnoringCase(n, e.key);
+        });
+        if (!seen) {
+            names.push_back(e.key);
+        }
+    }
+    return names;
+}
+
 std::string IniFile::ReadString(const std::string& section, const std::string& key,
                                 const std::string& defaultValue) const {
     const Section* s = Find(section);

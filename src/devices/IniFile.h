@@ -16,6 +16,10 @@ public:
     // Windows API fills (each name followed by a NUL, the list by a second NUL).
     std::vector<std::string> SectionNames() const;
 
+    // Key names of a section in file order, each once (as first written); empty when the
+    // section is missing.
+    std::vector<std::string> KeyNames(const std::string& section) const;
+
     // Value of key in section, at most 2047 characters; defaultValue when missing.
     std::string ReadString(const std::string& section, const std::string& key,
                            const std::string& defaultValue) const;

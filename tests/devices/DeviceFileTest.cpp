@@ -24,6 +24,16 @@ TEST(DeviceFile, PortIsTruncatedTo16BitsAndDefaultsTo888) {
     EXPECT_EQ(ReadDeviceList(IniFile::Parse("")).portBase, 888);
 }
 
+TEST(DeviceFile, GpioKeysOfConfigAreKeptInOrderWithLowerCaseNames) {
+    DeviceList list = ReadDeviceList(IniFile::Parse(
+        "[Config]\nGPIO_VPP=!18\nport=0x378\ngpiochip=pinctrl-rp1\ngpio_vpp=5\ngpio_pgx=1\n"
+        "[PIC16F84A]\ngpio_pgc=4\n"));
+    using Keys = std::vector<std::pair<std::string, std::string>>;
+    // A key written twice counts once, with its first value, as every key of the file.
+    EXPECT_EQ(list.gpioKeys,
+              (Keys{{"gpio_vpp", "!18"}, {"gpiochip", "pinctrl-rp1"}, {"gpio_pgx", "1"}}));
+}
+
 TEST(DeviceFile, SectionWithoutKeysGivesAllDefaults) {
     DeviceSection s = ReadDeviceSection(IniFile::Parse("[PIC16FX]\n"), "PIC16FX");
     EXPECT_EQ(s.record.ProgMem, 1024);

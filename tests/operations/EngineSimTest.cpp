@@ -12,10 +12,12 @@ namespace {
 const std::vector<std::string> kCompleted = {"Operación Completada."};
 
 // Every shipped device, written in its units (as the shipped file gives them) and one
-// location per cycle ("escritura=palabra").
+// location per cycle ("escritura=palabra") on the parallel port, and in its units through
+// the GPIO adapter ("adapter=gpio") with the shipped pin map on the documented wiring.
 struct Method {
     std::string device;
     bool wordWrites;
+    bool gpio = false;
 };
 
 std::vector<Method> ShippedDevices() {
@@ -24,6 +26,7 @@ std::vector<Method> ShippedDevices() {
          ReadDeviceList(IniFile::Load(PRAVIK_SOURCE_DIR "/data/Pravik.ini")).devices) {
         methods.push_back({d.name, false});
         methods.push_back({d.name, true});
+        methods.push_back({d.name, false, true});
     }
     return methods;
 }
@@ -32,6 +35,14 @@ std::vector<Method> ShippedDevices() {
 std::unique_ptr<SimBench> BenchFor(const Method& m) {
     auto b = std::make_unique<SimBench>(m.device);
     b->device.WordWrites = m.wordWrites;
+    if (m.gpio) {
+        GpioPinMap map;
+        const DeviceList shipped =
+            ReadDeviceList(IniFile::Load(PRAVIK_SOURCE_DIR "/data/Pravik.ini"));
+        EXPECT_TRUE(ReadGpioPinMap(shipped.gpioKeys, map).Ok());
+        b->CarryOverGpio(DocumentedBoard(), map);
+        EXPECT_TRUE(b->gpioPort->IsOpen());
+    }
     return b;
 }
 
@@ -191,6 +202,7 @@ TEST_P(EveryDevice, EraseAndUnprotectLeaveABlankChip) {
 
 INSTANTIATE_TEST_SUITE_P(Shipped, EveryDevice, ::testing::ValuesIn(ShippedDevices()),
                          [](const auto& info) {
-                             return info.param.device +
-                                    (info.param.wordWrites ? "_palabra" : "_unidades");
+                             return info.param.device + (info.param.gpio         ? "_gpio"
+                                                         : info.param.wordWrites ? "_palabra"
+                                                                                 : "_unidades");
                          });

@@ -173,9 +173,10 @@ private slots:
     // and the settings name.
     void CommandLineChoosesTheSimulatorAndKeepsTheChip() {
         QCOMPARE(ParseWindowOptions({"--adapter", "usb"}).error,
-                 std::string("adaptador desconocido 'usb' (parport o simulator)"));
+                 std::string("adaptador desconocido 'usb' (parport, gpio o simulator)"));
         QCOMPARE(ParseWindowOptions({"--chip", "c.hex"}).error,
-                 std::string("--chip necesita --adapter simulator"));
+                 std::string("--chip necesita --adapter simulator (o gpio con "
+                             "gpiochip=simulator)"));
         QCOMPARE(ParseWindowOptions({"--bogus"}).error, std::string("opción desconocida --bogus"));
         const WindowOptions o = ParseWindowOptions({"--adapter=simulator", "--chip", "c.hex"});
         QVERIFY(o.error.empty());

@@ -31,8 +31,9 @@ WindowOptions ParseWindowOptions(const std::vector<std::string>& args) {
     for (size_t i = 0; i < args.size() && o.error.empty(); ++i) {
         const std::string& word = args[i];
         if (TakeValue("--adapter", args, i, o.adapter, o)) {
-            if (o.error.empty() && o.adapter != "parport" && o.adapter != "simulator") {
-                o.error = "adaptador desconocido '" + o.adapter + "' (parport o simulator)";
+            if (o.error.empty() && o.adapter != "parport" && o.adapter != "simulator" &&
+                o.adapter != "gpio") {
+                o.error = "adaptador desconocido '" + o.adapter + "' (parport, gpio o simulator)";
             }
         } else if (TakeValue("--chip", args, i, o.chipFile, o)) {
         } else if (word == "--help" || word == "-h") {
@@ -43,18 +44,19 @@ WindowOptions ParseWindowOptions(const std::vector<std::string>& args) {
             o.error = "opción desconocida " + word;
         }
     }
-    if (o.error.empty() && !o.chipFile.empty() && o.adapter != "simulator") {
-        o.error = "--chip necesita --adapter simulator";
+    if (o.error.empty() && !o.chipFile.empty() && o.adapter != "simulator" &&
+        o.adapter != "gpio") {
+        o.error = "--chip necesita --adapter simulator (o gpio con gpiochip=simulator)";
     }
     return o;
 }
 
 std::string WindowUsageText() {
     return R"(Uso: pravik [opciones]
-      --adapter TIPO    parport | simulator (por defecto: "adapter" de [Config] del
-                        fichero de dispositivos, o parport); simulator programa chips
+      --adapter TIPO    parport | gpio | simulator (por defecto: "adapter" de [Config]
+                        del fichero de dispositivos, o parport); simulator programa chips
                         simulados, para probar el programa sin programador
-      --chip FICHERO    con el simulador: el chip del zócalo es el de FICHERO (se crea si
+      --chip FICHERO    con el simulador (o gpio con gpiochip=simulator): el chip del zócalo es el de FICHERO (se crea si
                         no existe) y se guarda en él después de cada orden
   -h, --help            este texto
       --version         versión del programa

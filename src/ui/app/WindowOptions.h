@@ -6,7 +6,7 @@
 // with the simulator a chip file, so that an installed program can be tried on a machine
 // without a parallel port.
 struct WindowOptions {
-    std::string adapter; // "parport", "simulator" or empty (the device file's)
+    std::string adapter; // "parport", "gpio", "simulator" or empty (the device file's)
     std::string chipFile;
     bool help = false;
     bool version = false;

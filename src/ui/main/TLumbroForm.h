@@ -6,6 +6,7 @@
 #include "devices/DeviceRecord.h"
 #include "image/MemoryImage.h"
 #include "operations/Operation.h"
+#include "programmer/GpioPinMap.h"
 #include "programmer/ParallelPort.h"
 #include "programmer/SteadyCounter.h"
 #include "ui/qt/AnchoredLayout.h"
@@ -92,7 +93,7 @@ public:
         portOpener_ = std::move(opener);
     }
     // The command line's choices, made before Principal: the adapter instead of the device
-    // file's ("parport" or "simulator"), and with the simulator a chip file: the chip it
+    // file's ("parport", "gpio" or "simulator"), and with a simulated chip a chip file: the chip it
     // holds sits in the socket whatever device is selected, and is saved back after
     // every command.
     void SetAdapterChoice(const std::string& adapter) { adapterChoice_ = adapter; }
@@ -151,6 +152,13 @@ private:
     bool AdapterReady();
     OpenedPort OpenRealPort() const;
     std::unique_ptr<Port> OpenAdapterPort(Delay& delay);
+    // The GPIO adapter (adapter=gpio): its pin map and lines checked at start-up, its
+    // lines requested at the first operation, or the simulated GPIO chip with
+    // gpiochip=simulator.
+    void CheckGpio();
+    bool GpioReady();
+    std::unique_ptr<Port> OpenGpioPort(Delay& delay);
+    bool SimulatedGpio() const;
     void FollowDeviceWithSimulatedChip();
     // The simulated chip of the chip file: its own device's (the file's device ID says
     // which), else the selected device's, loaded from the file when it exists.
@@ -170,7 +178,8 @@ private:
     std::string adapterChoice_;
     std::string chipFile_;
     bool chipFileUsable_ = true;
-    QString lastDir_; // initial directory of the open and save dialogs
+    GpioKeys gpioKeys_; // [Config] gpio* keys, read with adapter=gpio
+    QString lastDir_;   // initial directory of the open and save dialogs
     bool endRequested_ = false;
     bool started_ = false;
     bool commandRunning_ = false;

@@ -104,5 +104,5 @@ void TLumbroForm::SaveHexFile(const QString& path) {
 }
 
 QString TLumbroForm::CaptionSuffix() const {
-    return adapter_ == "simulator" ? QString(" [simulador]") : QString();
+    return adapter_ == "simulator" || SimulatedGpio() ? QString(" [simulador]") : QString();
 }

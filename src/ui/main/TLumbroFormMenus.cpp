@@ -61,6 +61,7 @@ void TLumbroForm::LoadDeviceFile() {
     DeviceList list = ReadDeviceList(IniFile::Load(iniPath_.toStdString()));
     portBase_ = list.portBase;
     adapter_ = adapterChoice_.empty() ? list.adapter : adapterChoice_;
+    gpioKeys_ = list.gpioKeys;
     lastDir_ = QString::fromStdString(settings_.Read("Config", "lastdir", ""));
 
     for (size_t i = 0; i < recentEntries_.size(); ++i) {

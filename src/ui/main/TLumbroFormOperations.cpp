@@ -41,6 +41,10 @@ void TLumbroForm::CheckPortDriver() {
     if (adapter_ == "simulator") {
         return;
     }
+    if (adapter_ == "gpio") {
+        CheckGpio();
+        return;
+    }
     const PortAccess access = portProbe_ ? portProbe_(portBase_) : ProbeParallelPort(portBase_);
     if (!access.Ok()) {
         messages_.ShowError(PortAccessMessage(access));
@@ -54,6 +58,9 @@ OpenedPort TLumbroForm::OpenRealPort() const {
 bool TLumbroForm::AdapterReady() {
     if (engine_ || adapter_ == "simulator") {
         return true;
+    }
+    if (adapter_ == "gpio") {
+        return GpioReady();
     }
     OpenedPort opened = OpenRealPort();
     if (!opened.access.Ok()) {
@@ -96,6 +103,9 @@ void TLumbroForm::RunCommand(bool (OperationEngine::*command)()) {
 }
 
 std::unique_ptr<Port> TLumbroForm::OpenAdapterPort(Delay& delay) {
+    if (adapter_ == "gpio") {
+        return OpenGpioPort(delay);
+    }
     if (adapter_ != "simulator") {
         return openedPort_ ? std::move(openedPort_) : OpenRealPort().port;
     }
