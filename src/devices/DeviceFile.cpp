@@ -1,6 +1,7 @@
 #include "devices/DeviceFile.h"
 
 #include "common/Text.h"
+#include "devices/Algorithms.h"
 #include "devices/IntConv.h"
 
 #include <algorithm>
@@ -105,6 +106,14 @@ DeviceSection ReadDeviceSection(const IniFile& ini, const std::string& name) {
     s.palConfDef2 = ReadBounded(ini, name, "PalConfDef2", -1, 0, 0x3FFF);
     s.palConf2 = ini.ReadString(name, "PalConf2", PalConf);
     r.Programming = ini.ReadString(name, "Programming", Programming);
+    const std::string algorithm = ini.ReadString(name, "Algoritmo", "");
+    if (algorithm.empty()) {
+        r.Algorithm = FallbackAlgorithm(r.Programming, name, FamilyOf(name));
+    } else {
+        const AlgorithmChoice choice = ChooseAlgorithm(algorithm, name, FamilyOf(name));
+        r.Algorithm = choice.name;
+        s.error = choice.error;
+    }
     r.DeviceId = ReadBounded(ini, name, "DeviceID", -1, 0, 0xFFFF);
     // Without a mask the ID names the part in all but its five revision bits.
     const int32_t defaultMask = FamilyOf(name) == 18 ? DeviceIdMask18 : DeviceIdMask16;

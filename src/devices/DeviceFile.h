@@ -33,6 +33,9 @@ struct DeviceSection {
     // ("PalConfDef2", -1 when absent) and bit names ("PalConf2").
     int32_t palConfDef2 = -1;
     std::string palConf2 = DeviceDefaults::PalConf;
+    // Why the section cannot be selected ("Algoritmo" names no document the program
+    // knows, or one of the other family); empty when it can.
+    std::string error;
 };
 
 // The device list: "port" of [Config] and every section whose name starts with "PIC".

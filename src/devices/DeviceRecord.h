@@ -15,6 +15,10 @@ struct DeviceRecord {
     int32_t ConfigStart = 0; // family 16: HEX word address of the ID/configuration area
     int32_t EEPromStart = 0; // family 16: HEX word address of EEPROM byte 0
     std::string Programming; // algorithm name, compared whole and case-sensitively
+    // The programming document whose sequences the part gets ("Algoritmo", or the one its
+    // Programming kind always chose; see devices/Algorithms.h). Empty for a kind the
+    // program does not know.
+    std::string Algorithm;
     int32_t WBufSize = 0;    // family 18 write buffer length, 8 after every selection
     // The chip's device ID with its revision bits zero, and the bits that identify the
     // part; DeviceId < 0 when the device file gives none ("DeviceID", "DeviceIDMask").

@@ -12,10 +12,13 @@ SelectionResult SelectDevice(const std::string& name, const std::string& iniPath
         result.error = "Familia " + FamilyText(name) + " no reconocida";
         return result;
     }
-    result.accepted = true;
-
     IniFile ini = IniFile::Load(iniPath);
     DeviceSection section = ReadDeviceSection(ini, name);
+    if (!section.error.empty()) {
+        result.error = section.error;
+        return result;
+    }
+    result.accepted = true;
     t.settings.Write("Config", "lastpic", name);
 
     t.record = section.record;
