@@ -12,9 +12,9 @@
 #include "devices/IniFile.h"
 #include "image/MemoryImage.h"
 #include "operations/OperationEngine.h"
+#include "parts/Mid16.h"
+#include "parts/PartModule.h"
 #include "programmer/CounterDelay.h"
-#include "programmer/FastWrite.h"
-#include "programmer/Pic16Part.h"
 #include "programmer/SteadyCounter.h"
 #include "programmer/VirtualDelay.h"
 #include "simulator/MakeTarget.h"
@@ -94,11 +94,13 @@ double Seconds(const DeviceRecord& device, SilentHost& host, bool realTime) {
 // P10 that follows every pulse (DS39576B 5 us, DS39622K 100 us). A device without units
 // writes one location per cycle, each its document's word cycle.
 double DocumentedMinimum(const DeviceRecord& d) {
-    if (!FastWrites(d)) {
-        return d.ProgMem * WaitsOf(Pic16PartOf(d)).wordWriteMs / 1e3;
+    const std::unique_ptr<PartModule> part = MakePart(d);
+    if (!part->WritesInUnits()) {
+        const auto* mid16 = dynamic_cast<const Mid16Part*>(part.get());
+        return mid16 != nullptr ? d.ProgMem * mid16->Waits().wordWriteMs / 1e3 : 0;
     }
-    const double p10Us = d.Family != 18 ? 0 : (d.Programming == "18f2xx0" ? 100 : 5);
-    const double cycles = static_cast<double>(PlanWriteCycles(d, d.ProgMem).size());
+    const double p10Us = d.Family != 18 ? 0 : (d.Algorithm == "DS39622" ? 100 : 5);
+    const double cycles = static_cast<double>(part->PlanWriteCycles(d.ProgMem).size());
     return cycles * (d.WriteTimeUs + p10Us) / 1e6;
 }
 

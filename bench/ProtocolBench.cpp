@@ -3,6 +3,7 @@
 #include "BenchSupport.h"
 
 #include "common/Messages.h"
+#include "parts/PartModule.h"
 #include "programmer/IcspCodes.h"
 #include "programmer/Programmer.h"
 #include "programmer/VirtualDelay.h"
@@ -17,10 +18,11 @@ void BM_ProtocolWrite16_8192Words(benchmark::State& state) {
     VirtualDelay delay;
     SilentMessages messages;
     Programmer programmer(port, delay, device, messages);
+    const std::unique_ptr<PartModule> part = MakePart(device);
     for (auto _ : state) {
         programmer.EnterProgMode();
         for (int32_t a = 0; a < device.ProgMem; ++a) {
-            programmer.ProgramLocation(a, a & 0x3FFF, device.ProgMem);
+            part->ProgramLocation(programmer, a, a & 0x3FFF, device.ProgMem);
             benchmark::DoNotOptimize(programmer.IcspCommand16(Cmd16::ReadDataProgram));
             programmer.IcspCommand16(Cmd16::IncrementAddress);
         }
@@ -38,10 +40,11 @@ void BM_ProtocolWrite18_32KiB(benchmark::State& state) {
     VirtualDelay delay;
     SilentMessages messages;
     Programmer programmer(port, delay, device, messages);
+    const std::unique_ptr<PartModule> part = MakePart(device);
     for (auto _ : state) {
         programmer.EnterProgMode();
         for (int32_t a = 0; a < device.ProgMem; ++a) {
-            programmer.ProgramLocation(a, a & 0xFF, device.ProgMem);
+            part->ProgramLocation(programmer, a, a & 0xFF, device.ProgMem);
             if (a % 8 == 7) {
                 programmer.LoadTablePointer(static_cast<uint32_t>(a - 7));
                 for (int k = 0; k < 8; ++k) {

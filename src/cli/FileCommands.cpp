@@ -19,6 +19,9 @@ int RunInfo(const Workbench& bench) {
     std::printf("ConfigStart=0x%s\n", Hex(d.ConfigStart, 4).c_str());
     std::printf("EEPromStart=0x%s\n", Hex(d.EEPromStart, 4).c_str());
     std::printf("Programming=%s\n", d.Programming.c_str());
+    if (!d.Algorithm.empty()) {
+        std::printf("Algoritmo=%s\n", d.Algorithm.c_str());
+    }
     std::printf("WBufSize=%d\n", d.WBufSize);
     if (d.ConfigWords > 1) {
         std::printf("ConfigWords=%d\n", d.ConfigWords);

@@ -2,21 +2,17 @@
 #include "operations/OperationEngine.h"
 
 namespace {
-// Data-memory write cycles, maximum: DS30262E 8 ms, DS30034D Tprog 8 ms, DS41196G TDPROG
-// 6 ms, DS39025F 8 ms; the 10 ms they always had cover them.
-constexpr uint32_t kEepromWriteMs = 10;
-// DS39589B: a data-memory Begin Erase/Programming cycle is internally timed, at most 8 ms.
-constexpr uint32_t kFlash2EepromWriteMs = 8;
 constexpr int32_t kErasedByte = 0xFF;
 } // namespace
 
 OperationEngine::PhaseEnd OperationEngine::EepromPhase(Operation op) {
-    // Every part with data EEPROM has it read and written: family 16 through the
-    // data-memory commands, family 18 through its EEPROM registers. EPROM parts have none.
-    if (!Selected().eeprom || device_.EEProm <= 0 || Kind("OTP")) {
+    // Every part with data EEPROM has it read and written, each byte the way its document
+    // says (family 16 through the data-memory commands, family 18 through its EEPROM
+    // registers). EPROM parts have none.
+    PartModule& part = Part();
+    if (!Selected().eeprom || device_.EEProm <= 0 || !part.HasDataEeprom()) {
         return PhaseEnd::Done;
     }
-    const bool family18 = device_.Family == 18;
     p_.EnterProgMode();
     if (op == opRead) {
         image_.InitDatosEditG(device_);
@@ -33,15 +29,11 @@ OperationEngine::PhaseEnd OperationEngine::EepromPhase(Operation op) {
                 return Fail("Error en los códigos de datos (fuera de rango), dir: " + Hex(a, 4) +
                             " fila: " + Hex(a / 16, 4) + " col: " + Hex(a % 16, 2));
             }
-            if (op == opWrite && family18) {
-                WriteEeprom18(a, static_cast<int32_t>(v));
-            } else if (op == opWrite) {
-                Cmd16(Cmd16::LoadDataData, static_cast<uint32_t>(v));
-                Cmd16(Cmd16::BeginEraseProgram);
-                SleepMs(Kind("Flash2") ? kFlash2EepromWriteMs : kEepromWriteMs);
+            if (op == opWrite) {
+                part.WriteDataByte(p_, a, static_cast<int32_t>(v));
             }
         }
-        const int32_t d = family18 ? ReadEeprom18(a) : Cmd16(Cmd16::ReadDataData) % 256;
+        const int32_t d = part.ReadDataByte(p_, a);
         if (op == opRead) {
             image_.DatosEditG.SetAt(a, Hex(d, 2));
         } else if (op == opBlankCheck) {
@@ -52,9 +44,7 @@ OperationEngine::PhaseEnd OperationEngine::EepromPhase(Operation op) {
         } else if (d != v) {
             return Fail("Error de verificación en dir: " + Hex(a, 4));
         }
-        if (!family18) {
-            Cmd16(Cmd16::IncrementAddress);
-        }
+        part.NextDataByte(p_);
     }
     return PhaseEnd::Done;
 }

@@ -5,7 +5,6 @@ namespace {
 constexpr int32_t kIdWordBase = 0x3F80; // ID words carry their nibble in bits 0-3
 constexpr int kIdWords = 4;
 constexpr int kStepsToConfigWord = 3; // from 0x2004 to 0x2007
-constexpr int kConfigBytes18 = 14;
 constexpr int32_t kIdStart18 = 0x200000;
 constexpr int kIdBytes18 = 8;
 constexpr int32_t kErasedByte18 = 0xFF;
@@ -45,10 +44,10 @@ OperationEngine::PhaseEnd OperationEngine::IdPhase16(Operation op) {
     for (int i = 0; i < kIdWords; ++i) {
         const int shift = 4 * i;
         if (op == opWrite) {
-            p_.ProgramLocation(i, ((id >> shift) & 0xF) + kIdWordBase, image_.ProgUsed);
+            Part().ProgramLocation(p_, i, ((id >> shift) & 0xF) + kIdWordBase, image_.ProgUsed);
         }
         Progress("Identificador", i);
-        if (!(Kind("Flash1") && op == opWrite)) {
+        if (!(op == opWrite && !Part().ReadsBackWhileWriting())) {
             const int32_t d = Cmd16(Cmd16::ReadDataProgram);
             acc += (d % 16) << shift;
             const int32_t expected = id % (1 << (shift + 4));
@@ -84,9 +83,9 @@ OperationEngine::PhaseEnd OperationEngine::ConfigWordPhase16(Operation op, size_
     const bool second = word > 0;
     const int32_t cw = second ? config16_.Word2 : config16_.GetConfigWord();
     if (op == opWrite) {
-        p_.ProgramConfigWord(cw);
+        Part().ProgramConfigWord(p_, cw);
     }
-    if (Kind("Flash1") && op == opWrite) {
+    if (op == opWrite && !Part().ReadsBackWhileWriting()) {
         return PhaseEnd::Done;
     }
     const int32_t d = Cmd16(Cmd16::ReadDataProgram);
@@ -116,7 +115,7 @@ OperationEngine::PhaseEnd OperationEngine::IdPhase18(Operation op) {
     Progress("Identificador", 0);
     if (op == opWrite) {
         for (int i = 0; i < kIdBytes18; ++i) {
-            p_.ProgramLocation(kIdStart18 + i, image_.IdByte18(i), kIdStart18 + kIdBytes18);
+            Part().ProgramLocation(p_, kIdStart18 + i, image_.IdByte18(i), kIdStart18 + kIdBytes18);
         }
     }
     p_.LoadTablePointer(kIdStart18);
@@ -140,22 +139,18 @@ OperationEngine::PhaseEnd OperationEngine::IdPhase18(Operation op) {
     return PhaseEnd::Done;
 }
 
-void OperationEngine::PointTableAtConfig() {
-    Cmd18(Cmd18::CoreInstruction, Pic18::Movlw(Pic18::ConfigStart >> 16));
-    Cmd18(Cmd18::CoreInstruction, Pic18::MovwfTblptru);
-    Cmd18(Cmd18::CoreInstruction, Pic18::Movlw(0));
-    Cmd18(Cmd18::CoreInstruction, Pic18::MovwfTblptrh);
-    Cmd18(Cmd18::CoreInstruction, Pic18::MovwfTblptrl);
-}
-
 OperationEngine::PhaseEnd OperationEngine::ConfigPhase18(Operation op) {
     p_.EnterProgMode();
     Progress("Pal_Conf", -1);
     if (op == opWrite) {
-        WriteConfig18();
+        std::vector<int64_t> words;
+        for (const std::string& field : config18_.EditConf) {
+            words.push_back(ParseCell(field));
+        }
+        Part().WriteConfiguration(p_, words);
     }
     if (op == opRead) {
-        PointTableAtConfig();
+        p_.PointTableAtConfig18();
         for (size_t n = 0; n < config18_.EditConf.size(); ++n) {
             const int32_t lo = Cmd18(Cmd18::TableReadPostInc);
             const int32_t hi = Cmd18(Cmd18::TableReadPostInc);
@@ -171,29 +166,8 @@ OperationEngine::PhaseEnd OperationEngine::ConfigPhase18(Operation op) {
     return PhaseEnd::Done;
 }
 
-void OperationEngine::WriteConfig18() {
-    Cmd18(Cmd18::CoreInstruction, Pic18::BsfEecon1Eepgd);
-    Cmd18(Cmd18::CoreInstruction, Pic18::BsfEecon1Cfgs);
-    if (Kind("18fxx2xx8")) {
-        Cmd18(Cmd18::CoreInstruction, Pic18::Goto100000Low);
-        Cmd18(Cmd18::CoreInstruction, Pic18::Goto100000High);
-    }
-    PointTableAtConfig();
-    for (int j = 0; j < kConfigBytes18; ++j) {
-        if (j > 0) {
-            Cmd18(Cmd18::CoreInstruction, Pic18::Movlw(static_cast<uint32_t>(j)));
-            Cmd18(Cmd18::CoreInstruction, Pic18::MovwfTblptrl);
-        }
-        const int64_t w = ParseCell(config18_.EditConf[static_cast<size_t>(j / 2)]);
-        // The whole word goes to both addresses; the device takes the byte of the lane
-        // that matches the address's parity.
-        Cmd18(Cmd18::TableWriteStartProg, static_cast<uint32_t>(w));
-        Cmd18(Cmd18::NopProgramHold, 0);
-    }
-}
-
 bool OperationEngine::CheckConfig18() {
-    PointTableAtConfig();
+    p_.PointTableAtConfig18();
     for (size_t n = 0; n < config18_.EditConf.size(); ++n) {
         const std::string& field = config18_.EditConf[n];
         const int32_t lo = Cmd18(Cmd18::TableReadPostInc);

@@ -48,13 +48,14 @@ bool OperationEngine::BotonEscribirClick() {
         return false;
     }
     bool ok = false;
-    if (Kind("OTP")) {
+    PartModule& part = Part();
+    if (part.BlankCheckBeforeWrite()) {
         // A one-time-programmable part is written only where it is still blank.
         ok = RunOperation(opBlankCheck) && RunOperation(opWrite);
     } else {
         ok = RunOperation(opWrite);
     }
-    if (Kind("Flash1") && !programVerifyFailed_ && !rangeFailed_) {
+    if (part.VerifyAfterWrite() && !programVerifyFailed_ && !rangeFailed_) {
         // These parts are not read back while writing: a verify follows, of program
         // memory too when the write did not get as far as verifying it. A cell out of range
         // ends the command with that one message: a verify would only report the first
@@ -120,16 +121,16 @@ bool OperationEngine::BorrarPrograma1Click() {
 }
 
 bool OperationEngine::BotonDesprotegeClick() {
-    if (Kind("OTP")) {
+    PartModule& part = Part();
+    if (!part.Erasable()) {
         host_.Msg().ShowInfo(kOnlyFlash);
         return false;
     }
     if (!host_.Msg().AskYesNo("Esta acción borrará todo el contenido del PIC. ¿Desea continuar?")) {
         return false;
     }
-    const bool known =
-        Kind("Flash") || Kind("Flash1") || Kind("Flash2") || Kind("18f2xx0") || Kind("18fxx2xx8");
-    if (!known) {
+    // A kind the program does not know has no unprotect sequence: nothing is sent.
+    if (!part.Unprotectable()) {
         return false;
     }
     host_.SetMainEnabled(false);
@@ -137,7 +138,10 @@ bool OperationEngine::BotonDesprotegeClick() {
         Finish();
         return false;
     }
-    Unprotect();
+    // The whole chip, protection included, by the part's document.
+    p_.EnterProgMode();
+    part.Unprotect(p_);
+    p_.ExitProgMode();
     if (!ProgramIsBlank()) {
         return false;
     }

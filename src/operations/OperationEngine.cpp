@@ -1,7 +1,6 @@
 #include "operations/OperationEngine.h"
 
 #include "devices/IntConv.h"
-#include "programmer/FastWrite.h"
 
 namespace {
 // Not a chip time: the adapter gets 100 ms to settle after each exit from programming mode
@@ -20,6 +19,16 @@ OperationEngine::OperationEngine(Programmer& programmer, const DeviceRecord& dev
                                  ConfigWords18& config18, OperationHost& host)
     : p_(programmer), device_(device), image_(image), config16_(config16), config18_(config18),
       host_(host) {}
+
+PartModule& OperationEngine::Part() {
+    const std::string key = device_.DeviceName + "\n" + device_.Programming + "\n" +
+                            device_.Algorithm + "\n" + std::to_string(device_.Family);
+    if (!part_ || key != partKey_) {
+        part_ = MakePart(device_);
+        partKey_ = key;
+    }
+    return *part_;
+}
 
 int32_t OperationEngine::Cmd16(int32_t code, uint32_t data) {
     return p_.IcspCommand16(code, data);
@@ -69,17 +78,17 @@ OperationEngine::PhaseEnd OperationEngine::Cancelled() {
 }
 
 OperationEngine::PhaseEnd OperationEngine::VerifyWrittenProgram() {
-    // "Flash1" parts and writes in units are not read back while writing, and once the
-    // configuration word protects the code, program memory reads as zeros: verify it now,
-    // before the ID and configuration phase, from address 0 again.
+    // Parts read back only by a verify pass and writes in units are not read back while
+    // writing, and once the configuration word protects the code, program memory reads as
+    // zeros: verify it now, before the ID and configuration phase, from address 0 again.
     p_.ExitProgMode();
     p_.EnterProgMode();
     action_ = ActionText(opVerify);
     const PhaseEnd end = device_.Family == 18 ? VerifyWrittenProgram18() : ProgramPhase(opVerify);
     action_ = ActionText(opWrite);
-    // Only "Flash1" writes are followed by a verify of their own (BotonEscribirClick), which
-    // then leaves program memory out; a verify after a write in units reads it again.
-    programVerified_ = end == PhaseEnd::Done && Kind("Flash1");
+    // Only writes of parts that are verified afterwards (BotonEscribirClick) leave program
+    // memory out of that verify; a verify after a write in units reads it again.
+    programVerified_ = end == PhaseEnd::Done && Part().VerifyAfterWrite();
     programVerifyFailed_ = end == PhaseEnd::Failed;
     return end;
 }
@@ -91,7 +100,8 @@ bool OperationEngine::RunOperation(Operation op) {
     host_.SetMainEnabled(false);
     action_ = ActionText(op);
     p_.EnterProgMode();
-    if (op == opWrite && !Kind("OTP")) {
+    PartModule& part = Part();
+    if (op == opWrite && part.Erasable()) {
         Scope s = Selected();
         EraseAreas(s.program, s.eeprom, s.ident, s.config);
         // The erase leaves programming mode: the write enters it afresh, through the
@@ -101,7 +111,7 @@ bool OperationEngine::RunOperation(Operation op) {
     }
 
     PhaseEnd end = ProgramPhase(op);
-    const bool readsBackAfter = Kind("Flash1") || FastWrites(device_);
+    const bool readsBackAfter = !part.ReadsBackWhileWriting() || part.WritesInUnits();
     if (end == PhaseEnd::Done && op == opWrite && readsBackAfter && Selected().program) {
         end = VerifyWrittenProgram();
     }

@@ -5,9 +5,11 @@
 #include "image/MemoryImage.h"
 #include "operations/Operation.h"
 #include "operations/OperationHost.h"
+#include "parts/PartModule.h"
 #include "programmer/Programmer.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -23,8 +25,8 @@ public:
 
     // One operation. True only when it reached "Operación Completada.".
     bool RunOperation(Operation op);
-    // Erases the selected areas with the sequences of the device's kind. False (with a
-    // message, nothing sent) for one-time-programmable parts.
+    // Erases the selected areas with the sequences of the device's programming document.
+    // False (with a message, nothing sent) for one-time-programmable parts.
     bool EraseAreas(bool program, bool eeprom, bool ident, bool config);
 
     // The commands of the main window. Each returns true when everything it ran
@@ -46,8 +48,10 @@ public:
 
 private:
     enum class PhaseEnd { Done, Failed, Cancelled };
-    // A family 18 erase step whose control byte at 3C0005h is left alone.
-    static constexpr int kNoHighByte = -1;
+
+    // The module of the selected device's programming document, made again when another
+    // device is selected.
+    PartModule& Part();
 
     // Before a command touches the chip: a chip must answer (device ID neither all ones
     // nor all zeros), and one whose ID is not the selected device's goes on only when
@@ -80,23 +84,9 @@ private:
     PhaseEnd ConfigPhase16(Operation op);
     PhaseEnd ConfigWordPhase16(Operation op, size_t word);
     PhaseEnd ConfigPhase18(Operation op);
-    void WriteConfig18();
     bool CheckConfig18();
     PhaseEnd EepromPhase(Operation op);
     PhaseEnd IdPhase18(Operation op);
-    void PointEeprom18(int32_t address);
-    int32_t ShiftOutW18();
-    int32_t ReadEeprom18(int32_t address);
-    void WriteEeprom18(int32_t address, int32_t value);
-
-    void EraseStep18(int high, int low);
-    void ChipErase18();
-    void ConfigurationStep16(int32_t loaded, int steps);
-    void BulkErase16(bool programMemory, bool withIds);
-    void EraseIds16();
-    void SetupErase16(uint32_t waitMs);
-    void Unprotect();
-    void PointTableAtConfig();
     void Finish();
 
     // Shows the error, leaves programming mode, and reports the failure.
@@ -106,7 +96,6 @@ private:
     void SleepMs(uint32_t ms);
     int32_t Cmd16(int32_t code, uint32_t data = 0);
     int32_t Cmd18(int32_t code, uint32_t data = 0);
-    bool Kind(const char* kind) const { return device_.Programming == kind; }
     int64_t BlankWord() const;
 
     Programmer& p_;
@@ -115,9 +104,11 @@ private:
     ConfigWord16& config16_;
     ConfigWords18& config18_;
     OperationHost& host_;
+    std::unique_ptr<PartModule> part_;
+    std::string partKey_; // the device the module was made for
     std::string action_;
     std::optional<int32_t> lastDeviceId_;
-    // A write that reads back after it has written ("Flash1" parts, writes in units)
+    // A write that reads back after it has written (parts verified afterwards, writes in units)
     // verified its program memory already (a verify that follows skips it), or found it
     // wrong (no verify follows).
     bool programVerified_ = false;

@@ -1,6 +1,5 @@
 #include "common/HexText.h"
 #include "operations/OperationEngine.h"
-#include "programmer/FastWrite.h"
 
 namespace {
 constexpr int32_t kProgressEvery = 32;
@@ -15,7 +14,7 @@ OperationEngine::PhaseEnd OperationEngine::ProgramPhase(Operation op) {
         image_.InitHexEditG(device_);
         image_.ProgUsed = device_.ProgMem;
     }
-    if (op == opWrite && FastWrites(device_)) {
+    if (op == opWrite && Part().WritesInUnits()) {
         return FastWriteProgram();
     }
     const int64_t maxValue = device_.Family == 18 ? 0xFF : (int64_t{1} << device_.ProgBits) - 1;
@@ -34,7 +33,7 @@ OperationEngine::PhaseEnd OperationEngine::ProgramPhase(Operation op) {
                 return FailRange(a);
             }
             if (op == opWrite) {
-                p_.ProgramLocation(a, static_cast<int32_t>(v), image_.ProgUsed);
+                Part().ProgramLocation(p_, a, static_cast<int32_t>(v), image_.ProgUsed);
             }
         }
         if (a % kProgressEvery == 0) {
@@ -71,21 +70,22 @@ OperationEngine::PhaseEnd OperationEngine::FastWriteProgram() {
     // Progress counts the cells written so far: for units in address order that is the
     // first address of the unit; DS39576 multi-panel cycles write every panel at once.
     int32_t done = 0;
-    for (const WriteCycle& cycle : PlanWriteCycles(device_, image_.ProgUsed)) {
+    PartModule& part = Part();
+    for (const WriteCycle& cycle : part.PlanWriteCycles(image_.ProgUsed)) {
         if (host_.CancelRequested()) {
             return Cancelled();
         }
         if (done % kProgressEvery == 0 && done < image_.ProgUsed) {
             Progress("Programa", done);
         }
-        p_.ProgramCycle(cycle, values);
+        part.ProgramCycle(p_, cycle, values);
         done += static_cast<int32_t>(cycle.addresses.size());
     }
     return PhaseEnd::Done;
 }
 
 OperationEngine::PhaseEnd OperationEngine::ReadBack16(Operation op, int32_t a, int64_t v) {
-    if (!(Kind("Flash1") && op == opWrite)) {
+    if (!(op == opWrite && !Part().ReadsBackWhileWriting())) {
         const int32_t d = Cmd16(Cmd16::ReadDataProgram);
         if (op == opRead) {
             image_.HexEditG.SetAt(a, Hex(d, 4));
@@ -132,7 +132,7 @@ bool OperationEngine::VerifyBlock18(Operation op, int32_t a) {
     p_.LoadTablePointer(static_cast<uint32_t>(first));
     for (int32_t k = 0; k < count; ++k) {
         const int32_t d = Cmd18(Cmd18::TableReadPostInc);
-        const int64_t e = op == opWrite ? p_.WBuf()[static_cast<size_t>(k)]
+        const int64_t e = op == opWrite ? Part().WBuf()[static_cast<size_t>(k)]
                                         : ParseCell(image_.HexEditG.At(first + k));
         if (d != e) {
             host_.Msg().ShowInfo("Escribe: " + Hex(e, 4) + "   Lee: " + Hex(d, 4));

@@ -33,7 +33,11 @@ int64_t OperationEngine::ReadProtectionWord() {
         const int32_t high = Cmd18(Cmd18::TableReadPostInc);
         word = high << 8 | low;
     } else {
-        ConfigurationStep16(kErasedWord, kStepsToConfigWord);
+        // Load Configuration and seven increments: 2007h. The loaded word is not programmed.
+        Cmd16(Cmd16::LoadConfiguration, kErasedWord);
+        for (int i = 0; i < kStepsToConfigWord; ++i) {
+            Cmd16(Cmd16::IncrementAddress);
+        }
         word = Cmd16(Cmd16::ReadDataProgram);
     }
     p_.ExitProgMode();
@@ -41,7 +45,7 @@ int64_t OperationEngine::ReadProtectionWord() {
 }
 
 void OperationEngine::ReportProtection(bool configJustRead) {
-    if (Kind("OTP") || !Selected().program) {
+    if (!Part().Erasable() || !Selected().program) {
         return;
     }
     // A read of the configuration in the same command left the chip's word in the models.

@@ -112,3 +112,11 @@ void Programmer::LoadTablePointer(uint32_t address) {
     IcspCommand18(Cmd18::CoreInstruction, Pic18::Movlw(address));
     IcspCommand18(Cmd18::CoreInstruction, Pic18::MovwfTblptrl);
 }
+
+void Programmer::PointTableAtConfig18() {
+    IcspCommand18(Cmd18::CoreInstruction, Pic18::Movlw(Pic18::ConfigStart >> 16));
+    IcspCommand18(Cmd18::CoreInstruction, Pic18::MovwfTblptru);
+    IcspCommand18(Cmd18::CoreInstruction, Pic18::Movlw(0));
+    IcspCommand18(Cmd18::CoreInstruction, Pic18::MovwfTblptrh);
+    IcspCommand18(Cmd18::CoreInstruction, Pic18::MovwfTblptrl);
+}

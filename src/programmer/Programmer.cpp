@@ -32,7 +32,7 @@ Programmer::Programmer(std::unique_ptr<Port> port, std::unique_ptr<Delay> delay,
 // before and after each change; entry goes through StatePrep so that the target restarts
 // with its address counter at 0.
 int32_t Programmer::RunModeSequence16(int32_t code) {
-    panelMode_ = PanelMode::Unknown; // the chip restarts; its panel register is unknown
+    ++session_; // the chip restarts: registers a part set are unknown again
     switch (code) {
     case Cmd16::EnterProgMode:
         delay_.SleepMs(SettleBeforeMs);
@@ -58,7 +58,7 @@ int32_t Programmer::RunModeSequence16(int32_t code) {
 
 // The family 18 layer's own sequences: longer settling times, and no wait after exit.
 int32_t Programmer::RunModeSequence18(int32_t code) {
-    panelMode_ = PanelMode::Unknown;
+    ++session_;
     switch (code) {
     case Cmd18::EnterProgMode:
         delay_.SleepMs(SettleBeforeMs);
@@ -79,12 +79,4 @@ int32_t Programmer::RunModeSequence18(int32_t code) {
         break;
     }
     return 0;
-}
-
-void Programmer::ProgramLocation(int32_t address, int32_t value, int32_t progUsed) {
-    if (device_.Family == 16) {
-        ProgramLocation16(value);
-    } else if (device_.Family == 18) {
-        ProgramLocation18(address, value, progUsed);
-    }
 }

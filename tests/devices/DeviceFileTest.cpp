@@ -96,3 +96,35 @@ TEST(DeviceFile, ShippedFileHasTheDefaultDeviceAndValidFamilies) {
     EXPECT_EQ(f876a.palConfDef16, 0x3F72);
     EXPECT_EQ(f876a.record.Programming, "Flash2");
 }
+
+// "Algoritmo" names the programming document in any case; without it the Programming kind
+// chooses as it always did, "Flash" and "Flash2" parts by their names; an unknown name or
+// one of the other family refuses the section, naming the key and the known documents.
+TEST(DeviceFile, AlgorithmComesFromItsKeyOrFromTheKind) {
+    const IniFile ini =
+        IniFile::Parse("[PIC16F877AX]\nProgramming=Flash\nAlgoritmo=ds39589\n"
+                       "[PIC16F628A]\nProgramming=Flash\n[PIC16F628]\nProgramming=Flash\n"
+                       "[PIC16F88]\nProgramming=Flash2\n[PIC16F73]\nProgramming=Flash1\n"
+                       "[PIC18F452]\nProgramming=18fxx2xx8\n[PIC16F1]\nProgramming=Flash9\n"
+                       "[PIC16F2]\nAlgoritmo=DS12345\n[PIC16F3]\nAlgoritmo=DS39622\n");
+    const auto algorithm = [&ini](const char* name) {
+        return ReadDeviceSection(ini, name).record.Algorithm;
+    };
+    EXPECT_EQ(algorithm("PIC16F877AX"), "DS39589");
+    EXPECT_EQ(algorithm("PIC16F628A"), "DS41196");
+    EXPECT_EQ(algorithm("PIC16F628"), "DS30034");
+    EXPECT_EQ(algorithm("PIC16F88"), "DS39607");
+    EXPECT_EQ(algorithm("PIC16F73"), "DS30324");
+    EXPECT_EQ(algorithm("PIC18F452"), "DS39576");
+    EXPECT_EQ(algorithm("PIC16F1"), ""); // a kind the program does not know
+    EXPECT_TRUE(ReadDeviceSection(ini, "PIC16F877AX").error.empty());
+    const std::string unknown = ReadDeviceSection(ini, "PIC16F2").error;
+    EXPECT_EQ(unknown.rfind("La clave Algoritmo=DS12345 de PIC16F2 no nombra ningún algoritmo "
+                            "conocido (DS30262, DS30034,",
+                            0),
+              0u)
+        << unknown;
+    EXPECT_EQ(ReadDeviceSection(ini, "PIC16F3").error,
+              "La clave Algoritmo=DS39622 de PIC16F3 nombra un algoritmo de la familia 18, y el "
+              "dispositivo es de la familia 16.");
+}

@@ -3,7 +3,6 @@
 // which name the same location as a write of one location per cycle.
 #include "common/HexText.h"
 #include "operations/SimBench.h"
-#include "programmer/FastWrite.h"
 
 #include <gtest/gtest.h>
 
@@ -47,7 +46,7 @@ TEST(FastWriteEngine, PartialUnitsLeaveTheErasedValue) {
           PartialCase{"PIC16F88", 4 * 21 + 1}, PartialCase{"PIC16F84A", 77},
           PartialCase{"PIC18F4550", 32 * 9 + 13}, PartialCase{"PIC18F452", 0x2000 + 600 + 3}}) {
         SimBench b(c.device);
-        ASSERT_TRUE(FastWrites(b.device)) << c.device;
+        ASSERT_TRUE(MakePart(b.device)->WritesInUnits()) << c.device;
         PrepareDirtyChipAndImage(b, c.used);
         EXPECT_TRUE(b.engine->BotonEscribirClick()) << c.device;
         // "Flash1" writes are verified once more by the command.

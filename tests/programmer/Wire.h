@@ -4,6 +4,7 @@
 // (bits taken on falling clock edges), so tests state expectations as commands and data.
 #include "common/Messages.h"
 #include "devices/DeviceRecord.h"
+#include "parts/PartModule.h"
 #include "programmer/LineStates.h"
 #include "programmer/Programmer.h"
 #include "programmer/VirtualDelay.h"
@@ -166,6 +167,21 @@ protected:
         device.ProgBits = progBits;
         device.WBufSize = 8;
     }
+
+    // The module of the device as it is now, made again when its name or kind changed.
+    PartModule& Part() {
+        const std::string key = device.DeviceName + "/" + device.Programming + "/" +
+                                device.Algorithm + "/" + std::to_string(device.Family);
+        if (!part_ || key != partKey_) {
+            part_ = MakePart(device);
+            partKey_ = key;
+        }
+        return *part_;
+    }
+
+private:
+    std::unique_ptr<PartModule> part_;
+    std::string partKey_;
 };
 
 } // namespace wire

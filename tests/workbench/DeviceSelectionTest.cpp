@@ -91,6 +91,13 @@ TEST(DeviceSelection, UnknownFamilyIsRejectedAndChangesNothing) {
     EXPECT_EQ(r.error, "Familia 12 no reconocida");
     EXPECT_EQ(m.record.DeviceName, "PIC16F876A");
     EXPECT_EQ(m.settings.Read("Config", "lastpic", ""), "PIC16F876A");
+    // A section whose programming document the program does not know is refused the same
+    // way, with the message that names the key.
+    const std::string bad = dir.Write("Bad.ini", std::string(kIni) + "[PIC16F999]\nAlgoritmo=X\n");
+    r = SelectDevice("PIC16F999", bad, m.Targets());
+    EXPECT_FALSE(r.accepted);
+    EXPECT_EQ(r.error.rfind("La clave Algoritmo=X de PIC16F999", 0), 0u) << r.error;
+    EXPECT_EQ(m.record.DeviceName, "PIC16F876A");
 }
 
 TEST(DeviceSelection, SectionRemovedSinceStartUpGivesDefaults) {

@@ -1,4 +1,4 @@
-#include "Wire.h"
+#include "programmer/Wire.h"
 
 #include "programmer/IcspCodes.h"
 
@@ -29,7 +29,7 @@ TEST_F(ProgramLocation16, FlashWaitsTheLongestCycleOfEachPart) {
           Case{"PIC16F84A", 10 * Ms}, Case{"PIC16F877", 10 * Ms}, Case{"PIC16f628", 10 * Ms}}) {
         port.Clear();
         SetDevice(c.name, 16, "Flash");
-        programmer.ProgramLocation(123, 0x2ABC, 0);
+        Part().ProgramLocation(programmer, 123, 0x2ABC, 0);
         const std::vector<Frame> expected = {Cmd(Cmd16::LoadDataProgram, 0x2ABC),
                                              Cmd(Cmd16::BeginEraseProgram)};
         EXPECT_EQ(Frames(), expected) << c.name;
@@ -42,7 +42,7 @@ TEST_F(ProgramLocation16, FlashWaitsTheLongestCycleOfEachPart) {
 // keeps the 2 ms it always had (tprog1 1 ms; 2 ms on the 87/88 below 4.5 V).
 TEST_F(ProgramLocation16, Flash1AndFlash2EndTheirExternallyTimedPulse) {
     SetDevice("PIC16F77", 16, "Flash1");
-    programmer.ProgramLocation(0, 0x1234, 0);
+    Part().ProgramLocation(programmer, 0, 0x1234, 0);
     auto frames = Frames();
     std::vector<Frame> expected = {Cmd(Cmd16::LoadDataProgram, 0x1234),
                                    Cmd(Cmd16::BeginEraseProgram), Cmd(Cmd16::EndProgramming)};
@@ -51,7 +51,7 @@ TEST_F(ProgramLocation16, Flash1AndFlash2EndTheirExternallyTimedPulse) {
 
     port.Clear();
     SetDevice("PIC16F88", 16, "Flash2");
-    programmer.ProgramLocation(0, 0x0FF0, 0);
+    Part().ProgramLocation(programmer, 0, 0x0FF0, 0);
     frames = Frames();
     expected = {Cmd(Cmd16::LoadDataProgram, 0x0FF0), Cmd(Cmd16::BeginProgramOnly),
                 Cmd(Cmd16::EndProgramming2)};
@@ -63,7 +63,7 @@ TEST_F(ProgramLocation16, UnknownKindShowsOneMessageAndSendsNothing) {
     for (const char* kind : {"", "flash", "Flash3", "18f2xx0", "OTP "}) {
         messages.log.clear();
         SetDevice("PIC16F876A", 16, kind);
-        programmer.ProgramLocation(0, 0x3FFF, 0);
+        Part().ProgramLocation(programmer, 0, 0x3FFF, 0);
         const std::vector<std::string> expected = {"message:No se especifica el tipo de Flash!!"};
         EXPECT_EQ(messages.log, expected) << kind;
     }
@@ -89,7 +89,7 @@ TEST_F(ProgramLocation16, OtpTakingAtThirdPulseGetsTenMore) {
     port.QueueStatus(StatusBits(0x1234, 14));
     port.SetIdleStatus(0xFF); // a further read would not match
 
-    programmer.ProgramLocation(0, 0x1234, 0);
+    Part().ProgramLocation(programmer, 0, 0x1234, 0);
 
     const auto f = Frames();
     ASSERT_EQ(f.size(), 3 * 4 + 10 * 3u);
@@ -107,14 +107,14 @@ TEST_F(ProgramLocation16, OtpTakingAtThirdPulseGetsTenMore) {
 TEST_F(ProgramLocation16, OtpTakingAtFirstPulseGetsFourMore) {
     SetDevice("PIC16C74", 16, "OTP");
     port.QueueStatus(StatusBits(0x0001, 14));
-    programmer.ProgramLocation(0, 0x0001, 0);
+    Part().ProgramLocation(programmer, 0, 0x0001, 0);
     EXPECT_EQ(Frames().size(), 4 + 4 * 3u);
 }
 
 TEST_F(ProgramLocation16, OtpNeverTakingStopsAfterExactly25Pulses) {
     SetDevice("PIC16C74", 16, "OTP");
     port.SetIdleStatus(0x00);
-    programmer.ProgramLocation(0, 0x1234, 0);
+    Part().ProgramLocation(programmer, 0, 0x1234, 0);
     const auto f = Frames();
     ASSERT_EQ(f.size(), 25 * 4u);
     for (size_t at = 0; at < f.size(); at += 4) {
@@ -127,6 +127,6 @@ TEST_F(ProgramLocation16, OtpNeverTakingStopsAfterExactly25Pulses) {
 TEST_F(ProgramLocation16, OtpValueWiderThanWordNeverMatches) {
     SetDevice("PIC16C74", 16, "OTP");
     port.SetIdleStatus(0xFF); // the location reads 3FFF
-    programmer.ProgramLocation(0, 0x7FFF, 0);
+    Part().ProgramLocation(programmer, 0, 0x7FFF, 0);
     EXPECT_EQ(Frames().size(), 25 * 4u);
 }

@@ -1,10 +1,9 @@
 // Fast writes: which devices write in units, how the units are planned, and what one
 // programming cycle puts on the wire.
-#include "Wire.h"
+#include "programmer/Wire.h"
 
 #include "devices/DeviceFile.h"
 #include "devices/IniFile.h"
-#include "programmer/FastWrite.h"
 #include "programmer/IcspCodes.h"
 
 #include <vector>
@@ -20,6 +19,14 @@ DeviceRecord FromFile(const std::string& text, const std::string& name) {
     d.Family = FamilyOf(name);
     d.WBufSize = 8;
     return d;
+}
+
+// What the device's module makes of its record.
+bool Units(const DeviceRecord& d) {
+    return MakePart(d)->WritesInUnits();
+}
+std::vector<WriteCycle> Plan(const DeviceRecord& d, int32_t used) {
+    return MakePart(d)->PlanWriteCycles(used);
 }
 
 std::vector<int32_t> Firsts(const std::vector<WriteCycle>& cycles) {
@@ -42,17 +49,17 @@ TEST(FastWrite, TheDeviceFileChoosesTheMethod) {
                                 "WriteUnit=6\nWriteTime=1000\n"
                                 "[PIC18F4550]\nProgMem=32768\nProgramming=18f2xx0\n"
                                 "WriteUnit=32\nWriteTime=1000\n";
-    EXPECT_TRUE(FastWrites(FromFile(devices, "PIC16F876A")));
-    EXPECT_FALSE(FastWrites(FromFile(devices, "PIC16F84A"))) << "one latch: no 2-word unit";
-    EXPECT_FALSE(FastWrites(FromFile(devices, "PIC16F877"))) << "no WriteTime";
+    EXPECT_TRUE(Units(FromFile(devices, "PIC16F876A")));
+    EXPECT_FALSE(Units(FromFile(devices, "PIC16F84A"))) << "one latch: no 2-word unit";
+    EXPECT_FALSE(Units(FromFile(devices, "PIC16F877"))) << "no WriteTime";
     EXPECT_EQ(FromFile(devices, "PIC18F452").WriteUnit, 0) << "6 is no power of two";
-    EXPECT_TRUE(FastWrites(FromFile(devices, "PIC18F4550")));
+    EXPECT_TRUE(Units(FromFile(devices, "PIC18F4550")));
     for (const char* value : {"palabra", "Palabra", "PALABRA"}) {
         const std::string words = "[Config]\nescritura=" + std::string(value) + "\n" + devices;
-        EXPECT_FALSE(FastWrites(FromFile(words, "PIC16F876A"))) << value;
-        EXPECT_FALSE(FastWrites(FromFile(words, "PIC18F4550"))) << value;
+        EXPECT_FALSE(Units(FromFile(words, "PIC16F876A"))) << value;
+        EXPECT_FALSE(Units(FromFile(words, "PIC18F4550"))) << value;
     }
-    EXPECT_TRUE(FastWrites(FromFile("[Config]\nescritura=rapida\n" + devices, "PIC16F876A")));
+    EXPECT_TRUE(Units(FromFile("[Config]\nescritura=rapida\n" + devices, "PIC16F876A")));
 }
 
 // Rows in address order, the last one whole (its cells past the used size get the blank
@@ -61,13 +68,13 @@ TEST(FastWrite, RowsAndBuffersCoverTheUsedCellsInWholeUnits) {
     DeviceRecord d = FromFile("[PIC16F876A]\nProgMem=8192\nProgramming=Flash2\nWriteUnit=8\n"
                               "WriteTime=1000\n",
                               "PIC16F876A");
-    std::vector<WriteCycle> cycles = PlanWriteCycles(d, 20);
+    std::vector<WriteCycle> cycles = Plan(d, 20);
     EXPECT_EQ(Firsts(cycles), (std::vector<int32_t>{0, 8, 16}));
     EXPECT_EQ(cycles.back().addresses, (std::vector<int32_t>{16, 17, 18, 19, 20, 21, 22, 23}));
-    EXPECT_EQ(PlanWriteCycles(d, 8192).size(), 1024u);
-    EXPECT_TRUE(PlanWriteCycles(d, 0).empty());
+    EXPECT_EQ(Plan(d, 8192).size(), 1024u);
+    EXPECT_TRUE(Plan(d, 0).empty());
     d.WordWrites = true;
-    EXPECT_TRUE(PlanWriteCycles(d, 20).empty());
+    EXPECT_TRUE(Plan(d, 20).empty());
 }
 
 // DS39576: one cycle per offset for every panel, except at the offsets of the 512-byte boot
@@ -77,7 +84,7 @@ TEST(FastWrite, PanelsShareACycleOutsideTheBootBlock) {
     const DeviceRecord d = FromFile("[PIC18F452]\nProgMem=32768\nProgramming=18fxx2xx8\n"
                                     "WriteUnit=8\nWriteTime=1000\n",
                                     "PIC18F452");
-    const std::vector<WriteCycle> full = PlanWriteCycles(d, 32768);
+    const std::vector<WriteCycle> full = Plan(d, 32768);
     ASSERT_EQ(full.size(), 64u * 4 + 960);
     EXPECT_EQ(Firsts({full.begin(), full.begin() + 5}),
               (std::vector<int32_t>{0, 0x2000, 0x4000, 0x6000, 8}));
@@ -91,9 +98,9 @@ TEST(FastWrite, PanelsShareACycleOutsideTheBootBlock) {
     EXPECT_EQ(multi.addresses[8], 0x2000 + 512);
     EXPECT_EQ(multi.addresses[31], 0x6000 + 519);
 
-    const std::vector<WriteCycle> small = PlanWriteCycles(d, 100);
+    const std::vector<WriteCycle> small = Plan(d, 100);
     EXPECT_EQ(small.size(), 13u); // bytes 0-99 of the boot block, panel 1 only
-    const std::vector<WriteCycle> twoPanels = PlanWriteCycles(d, 0x2000 + 1024);
+    const std::vector<WriteCycle> twoPanels = Plan(d, 0x2000 + 1024);
     EXPECT_EQ(twoPanels.size(), 64u * 2 + 960);
     EXPECT_EQ(twoPanels.back().addresses.size(), 32u);
 }
@@ -106,7 +113,7 @@ TEST_F(WireTest, Row87XAGoesOutInOneProgramOnlyCycle) {
     device.WriteUnit = 8;
     device.WriteTimeUs = 1000;
     const std::vector<int32_t> values = {1, 2, 3, 4, 5};
-    programmer.ProgramCycle(PlanWriteCycles(device, 5).front(), values);
+    Part().ProgramCycle(programmer, Part().PlanWriteCycles(5).front(), values);
     std::vector<Frame> expected;
     for (int32_t i = 0; i < 8; ++i) {
         expected.push_back(Cmd(Cmd16::LoadDataProgram, i < 5 ? values[i] : 0x3FFF));
@@ -133,10 +140,10 @@ TEST_F(WireTest, MultiPanelCycleFillsEveryPanelThenPulsesOnce) {
     device.ProgMem = 32768;
     device.WriteUnit = 8;
     device.WriteTimeUs = 1000;
-    const std::vector<WriteCycle> cycles = PlanWriteCycles(device, 32768);
+    const std::vector<WriteCycle> cycles = Part().PlanWriteCycles(32768);
     const std::vector<int32_t> values(32768, 0x5A);
-    programmer.ProgramCycle(cycles[256], values);
-    programmer.ProgramCycle(cycles[257], values);
+    Part().ProgramCycle(programmer, cycles[256], values);
+    Part().ProgramCycle(programmer, cycles[257], values);
     std::vector<int32_t> commands;
     int panelSelections = 0;
     for (const Frame& f : Decode18(port)) {

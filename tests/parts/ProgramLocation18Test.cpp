@@ -1,4 +1,4 @@
-#include "Wire.h"
+#include "programmer/Wire.h"
 
 #include "programmer/IcspCodes.h"
 
@@ -58,7 +58,7 @@ class ProgramLocation18 : public WireTest {
 protected:
     void WriteAll(int32_t progUsed) {
         for (int32_t a = 0; a < progUsed; ++a) {
-            programmer.ProgramLocation(a, ByteAt(a), progUsed);
+            Part().ProgramLocation(programmer, a, ByteAt(a), progUsed);
         }
     }
 };
@@ -110,14 +110,14 @@ TEST_F(ProgramLocation18, WBufHoldsTheLatestBlockAndSurvivesCalls) {
     WriteAll(20);
     const std::vector<int32_t> expected = {ByteAt(16), ByteAt(17), ByteAt(18), ByteAt(19),
                                            ByteAt(12), ByteAt(13), ByteAt(14), ByteAt(15)};
-    EXPECT_EQ(programmer.WBuf(), expected);
+    EXPECT_EQ(Part().WBuf(), expected);
 }
 
 // An odd number of bytes in use leaves the last byte alone at an even address: it goes out
 // as the low half of the start-programming write, the high half erased.
 TEST_F(ProgramLocation18, LoneLastByteIsPaddedWithErasedValue) {
     SetDevice("PIC18F452", 18, "18f2xx0");
-    programmer.ProgramLocation(0, 0xAB, 1);
+    Part().ProgramLocation(programmer, 0, 0xAB, 1);
     std::vector<Frame> expected;
     AppendBlockStart(expected, 0, false);
     AppendStartProgramming(expected, 0xFFAB);
@@ -140,21 +140,21 @@ TEST_F(ProgramLocation18, LoneLastByteIsPaddedWithErasedValue) {
     expected.push_back(Cmd(Cmd18::TableWritePostInc2, Pair(16)));
     AppendStartProgramming(expected, 0xFF00u | static_cast<uint32_t>(ByteAt(18)));
     EXPECT_EQ(Decode18(port), expected);
-    EXPECT_EQ(programmer.WBuf().size(), 8u);
+    EXPECT_EQ(Part().WBuf().size(), 8u);
 }
 
 TEST_F(ProgramLocation18, NothingIsSentWithoutAWriteBufferOrForNegativeAddresses) {
     SetDevice("PIC18F452", 18, "18f2xx0");
-    programmer.ProgramLocation(-1, 0x12, 4);
+    Part().ProgramLocation(programmer, -1, 0x12, 4);
     device.WBufSize = 0;
-    programmer.ProgramLocation(0, 0x12, 4);
-    programmer.ProgramLocation(1, 0x34, 4);
+    Part().ProgramLocation(programmer, 0, 0x12, 4);
+    Part().ProgramLocation(programmer, 1, 0x34, 4);
     EXPECT_TRUE(port.Writes().empty());
 }
 
 TEST_F(ProgramLocation18, DeviceOfNeitherFamilyGetsNothing) {
     SetDevice("PIC12F675", 12, "Flash");
-    programmer.ProgramLocation(0, 0x3FFF, 1);
+    Part().ProgramLocation(programmer, 0, 0x3FFF, 1);
     EXPECT_TRUE(port.Writes().empty());
     EXPECT_TRUE(messages.log.empty());
 }
