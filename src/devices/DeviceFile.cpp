@@ -39,6 +39,30 @@ std::vector<uint32_t> ReadIntegerList(const IniFile& ini, const std::string& sec
     return values;
 }
 
+// Volts written "12", "13.5" or "13,5", in millivolts; the default when the text is no
+// such number or lies outside 1 to 30 V.
+int32_t ReadMillivolts(const IniFile& ini, const std::string& section, const std::string& key,
+                       int32_t defaultValue) {
+    const std::string text = ini.ReadString(section, key, "");
+    int32_t whole = 0;
+    int32_t tenths = 0;
+    size_t i = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9' && whole < 100; ++i) {
+        whole = whole * 10 + (text[i] - '0');
+    }
+    if (i == 0) {
+        return defaultValue;
+    }
+    if (i < text.size() && (text[i] == '.' || text[i] == ',') && i + 1 < text.size() &&
+        text[i + 1] >= '0' && text[i + 1] <= '9') {
+        tenths = text[i + 1] - '0';
+        i += 2;
+    }
+    const int32_t millivolts = whole * 1000 + tenths * 100;
+    return i == text.size() && millivolts >= 1000 && millivolts <= 30000 ? millivolts
+                                                                         : defaultValue;
+}
+
 // The code-protect bits among the names of bits 13 down to 0: "CP" alone or followed by
 // digits ("CPD" protects data memory, not the program).
 uint32_t CodeProtectBits(const std::string& names) {
@@ -125,6 +149,8 @@ DeviceSection ReadDeviceSection(const IniFile& ini, const std::string& name) {
     r.WriteUnit = (unit & (unit - 1)) == 0 ? unit : 0;
     r.WriteTimeUs = ReadBounded(ini, name, "WriteTime", 0, 1, 1000000);
     r.WordWrites = EqualsIgnoringCase(ini.ReadString("Config", "escritura", ""), "palabra");
+    r.VppMaxMillivolts = ReadMillivolts(ini, name, "VppMax", 0);
+    r.AdapterVppMillivolts = ReadMillivolts(ini, "Config", "vpp", r.AdapterVppMillivolts);
     return s;
 }
 

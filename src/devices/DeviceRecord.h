@@ -19,7 +19,7 @@ struct DeviceRecord {
     // Programming kind always chose; see devices/Algorithms.h). Empty for a kind the
     // program does not know.
     std::string Algorithm;
-    int32_t WBufSize = 0;    // family 18 write buffer length, 8 after every selection
+    int32_t WBufSize = 0; // family 18 write buffer length, 8 after every selection
     // The chip's device ID with its revision bits zero, and the bits that identify the
     // part; DeviceId < 0 when the device file gives none ("DeviceID", "DeviceIDMask").
     // Family 16 configuration words: 1, or 2 with "PalConfDef2" (16F87/88, 2008h).
@@ -37,6 +37,10 @@ struct DeviceRecord {
     int32_t WriteTimeUs = 0;
     // "escritura=palabra" in [Config]: one location per cycle whatever the device says.
     bool WordWrites = false;
+    // Programming voltage: the most the part takes on MCLR ("VppMax", 0 when not given),
+    // and what the adapter gives ("vpp" of [Config], 13 V when not given).
+    int32_t VppMaxMillivolts = 0;
+    int32_t AdapterVppMillivolts = 13000;
     // Family 16: the bits of the configuration word that protect program memory, those
     // the bit names ("PalConf") call CP, CP0, CP1...; any of them at 0 protects.
     uint32_t ProtectMask16 = 0;

@@ -26,7 +26,7 @@ bool OperationEngine::EraseAreas(bool program, bool eeprom, bool ident, bool con
         return true;
     }
     if (program) {
-        part.EraseProgram(p_, ident);
+        part.EraseProgram(p_, ident, config);
     }
     if (eeprom) {
         part.EraseData(p_);

@@ -81,7 +81,9 @@ OperationEngine::PhaseEnd OperationEngine::ConfigPhase16(Operation op) {
 // One configuration word where the address counter points: 2007h (word 0) or 2008h.
 OperationEngine::PhaseEnd OperationEngine::ConfigWordPhase16(Operation op, size_t word) {
     const bool second = word > 0;
-    const int32_t cw = second ? config16_.Word2 : config16_.GetConfigWord();
+    // The image's word, with whatever the part keeps of the chip's own (calibration bits).
+    const int32_t cw =
+        Part().ConfigWordFor(word, second ? config16_.Word2 : config16_.GetConfigWord());
     if (op == opWrite) {
         Part().ProgramConfigWord(p_, cw);
     }
@@ -97,7 +99,8 @@ OperationEngine::PhaseEnd OperationEngine::ConfigWordPhase16(Operation op, size_
         }
         host_.ImageChanged();
     } else if (op == opBlankCheck) {
-        if (!ConfigMatches(word, d, BlankWord())) {
+        if (!ConfigMatches(word, d,
+                           Part().ConfigWordFor(word, static_cast<int32_t>(BlankWord())))) {
             return Fail(std::string("Error de borrado de la palabra de configuración") +
                         (second ? " 2" : ""));
         }

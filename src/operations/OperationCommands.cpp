@@ -49,6 +49,10 @@ bool OperationEngine::BotonEscribirClick() {
     }
     bool ok = false;
     PartModule& part = Part();
+    if (part.Erasable() && Selected().program && !CalibrationAgreed()) {
+        Finish();
+        return false;
+    }
     if (part.BlankCheckBeforeWrite()) {
         // A one-time-programmable part is written only where it is still blank.
         ok = RunOperation(opBlankCheck) && RunOperation(opWrite);
@@ -88,7 +92,7 @@ bool OperationEngine::ProgramIsBlank() {
             Progress("Programa", a);
         }
         const int32_t d = f18 ? Cmd18(Cmd18::TableReadPostInc) : Cmd16(Cmd16::ReadDataProgram);
-        if (d != BlankWord()) {
+        if (d != ExpectedAt(a, BlankWord())) {
             Fail("Error de borrado en " + Hex(a, 4));
             Finish();
             return false;
@@ -108,7 +112,7 @@ bool OperationEngine::BorrarPrograma1Click() {
     }
     // The main window stays disabled from the chip check to the end of the blank read.
     host_.SetMainEnabled(false);
-    if (!CheckChip() || !EraseAreas(true, false, false, false)) {
+    if (!CheckChip() || !CalibrationAgreed() || !EraseAreas(true, false, false, false)) {
         Finish();
         return false;
     }
@@ -134,7 +138,7 @@ bool OperationEngine::BotonDesprotegeClick() {
         return false;
     }
     host_.SetMainEnabled(false);
-    if (!CheckChip()) {
+    if (!CheckChip() || !CalibrationAgreed()) {
         Finish();
         return false;
     }

@@ -21,13 +21,30 @@ OperationEngine::OperationEngine(Programmer& programmer, const DeviceRecord& dev
       host_(host) {}
 
 PartModule& OperationEngine::Part() {
-    const std::string key = device_.DeviceName + "\n" + device_.Programming + "\n" +
-                            device_.Algorithm + "\n" + std::to_string(device_.Family);
-    if (!part_ || key != partKey_) {
+    const bool same = part_ && partKey_.DeviceName == device_.DeviceName &&
+                      partKey_.Programming == device_.Programming &&
+                      partKey_.Algorithm == device_.Algorithm && partKey_.Family == device_.Family;
+    if (!same) {
         part_ = MakePart(device_);
-        partKey_ = key;
+        part_->SetCalibration(osccalGiven_, bandGapGiven_);
+        partKey_ = device_;
     }
     return *part_;
+}
+
+void OperationEngine::SetCalibration(int32_t osccal, int32_t bandGap) {
+    osccalGiven_ = osccal;
+    bandGapGiven_ = bandGap;
+    Part().SetCalibration(osccal, bandGap);
+}
+
+std::string OperationEngine::CalibrationText() {
+    return Part().CalibrationText();
+}
+
+int64_t OperationEngine::ExpectedAt(int32_t a, int64_t imageValue) {
+    const std::optional<int32_t> calibration = Part().CalibrationAt(a);
+    return calibration ? *calibration : imageValue;
 }
 
 int32_t OperationEngine::Cmd16(int32_t code, uint32_t data) {

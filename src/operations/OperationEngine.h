@@ -41,8 +41,18 @@ public:
     // The device ID word the last command read before it started (family 16: 2006h;
     // family 18: DEVID2 << 8 | DEVID1); none before the first or for EPROM parts.
     std::optional<int32_t> LastDeviceId() const { return lastDeviceId_; }
-    // Another device was selected: the ID read belonged to the previous one.
-    void ForgetDeviceId() { lastDeviceId_.reset(); }
+    // Another device was selected: the ID read belonged to the previous one, and the
+    // programming voltage question is asked again.
+    void ForgetDeviceId() {
+        lastDeviceId_.reset();
+        vppAgreed_ = false;
+    }
+    // The factory calibration of a chip that lost it, given by the user: written wherever
+    // the chip's own would be put back after an erase (-1 keeps the chip's). For the
+    // selected device and those selected after.
+    void SetCalibration(int32_t osccal, int32_t bandGap);
+    // The chip's calibration as last read ("OSCCAL=3480 BG=2"), "" when the part has none.
+    std::string CalibrationText();
     // Reads the chip's device ID in and out of programming mode.
     int32_t ReadDeviceId();
 
@@ -57,6 +67,14 @@ private:
     // nor all zeros), and one whose ID is not the selected device's goes on only when
     // the user says so. EPROM parts have no ID and always pass.
     bool CheckChip();
+    // The adapter's programming voltage is above the part's maximum: whether to go on
+    // (asked once per selection).
+    bool VppAgreed();
+    // Before an erase takes a calibration that looks lost: whether to go on.
+    bool CalibrationAgreed();
+    // What a program location holds when the chip is blank or written: the image's value
+    // (or the blank value) unless the part keeps its calibration there.
+    int64_t ExpectedAt(int32_t a, int64_t imageValue);
     // After an erase: program memory reads blank throughout, else the first address
     // that does not is reported.
     bool ProgramIsBlank();
@@ -105,7 +123,7 @@ private:
     ConfigWords18& config18_;
     OperationHost& host_;
     std::unique_ptr<PartModule> part_;
-    std::string partKey_; // the device the module was made for
+    DeviceRecord partKey_; // the device the module was made for
     std::string action_;
     std::optional<int32_t> lastDeviceId_;
     // A write that reads back after it has written (parts verified afterwards, writes in units)
@@ -117,6 +135,9 @@ private:
     bool rangeFailed_ = false;
     // The last operation ended by "Cancelar".
     bool cancelled_ = false;
+    bool vppAgreed_ = false;
+    int32_t osccalGiven_ = -1;
+    int32_t bandGapGiven_ = -1;
 };
 
 // True when a device ID word read from a family's chip says that no chip answered: a

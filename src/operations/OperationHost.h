@@ -29,6 +29,8 @@ public:
     virtual bool AskGoOnWithOtherChip(const std::string& question) {
         return Msg().AskYesNo(question);
     }
+    // The adapter's programming voltage is above the part's maximum: whether to go on.
+    virtual bool AskHighVpp(const std::string& question) { return Msg().AskYesNo(question); }
     // How the user starts the unprotect command here, for messages that point to it.
     virtual std::string UnprotectCommand() const { return "«Desproteger PIC»"; }
 };

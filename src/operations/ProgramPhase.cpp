@@ -25,13 +25,15 @@ OperationEngine::PhaseEnd OperationEngine::ProgramPhase(Operation op) {
             }
             return Cancelled();
         }
-        const int64_t v = ParseCell(image_.HexEditG.At(a));
+        int64_t v = ParseCell(image_.HexEditG.At(a));
         if (op != opRead) {
             // A negative value (eight hex digits with the top bit set) is as far out of
             // range as one above the word.
             if (v < 0 || v > maxValue) {
                 return FailRange(a);
             }
+            // A location that keeps the chip's calibration gets the chip's value.
+            v = ExpectedAt(a, v);
             if (op == opWrite) {
                 Part().ProgramLocation(p_, a, static_cast<int32_t>(v), image_.ProgUsed);
             }
@@ -65,7 +67,7 @@ OperationEngine::PhaseEnd OperationEngine::FastWriteProgram() {
         if (v < 0 || v > maxValue) {
             return FailRange(a);
         }
-        values[static_cast<size_t>(a)] = static_cast<int32_t>(v);
+        values[static_cast<size_t>(a)] = static_cast<int32_t>(ExpectedAt(a, v));
     }
     // Progress counts the cells written so far: for units in address order that is the
     // first address of the unit; DS39576 multi-panel cycles write every panel at once.
@@ -90,7 +92,7 @@ OperationEngine::PhaseEnd OperationEngine::ReadBack16(Operation op, int32_t a, i
         if (op == opRead) {
             image_.HexEditG.SetAt(a, Hex(d, 4));
         } else if (op == opBlankCheck) {
-            if (d != BlankWord()) {
+            if (d != ExpectedAt(a, BlankWord())) {
                 return Fail("Error de borrado en " + Hex(a, 4));
             }
         } else if (d != v) {

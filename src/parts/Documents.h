@@ -14,6 +14,9 @@ std::unique_ptr<PartModule> MakeDs39607(const DeviceRecord& device); // PIC16F87
 std::unique_ptr<PartModule> MakeDs30228(const DeviceRecord& device); // PIC16C EPROM parts
 std::unique_ptr<PartModule> MakeDs39576(const DeviceRecord& device); // PIC18FXX2/XX8
 std::unique_ptr<PartModule> MakeDs39622(const DeviceRecord& device); // PIC18F2XXX/4XXX
+std::unique_ptr<PartModule> MakeDs41191(const DeviceRecord& device); // PIC12F629/675, 16F630/676
+std::unique_ptr<PartModule> MakeDs41204(const DeviceRecord& device); // PIC12F683, 16F684-690
+std::unique_ptr<PartModule> MakeDs41287(const DeviceRecord& device); // PIC16F882-887
 // A "Programming" kind the program does not know, of either family: the sequences it
 // always got (see UnknownKind.cpp).
 std::unique_ptr<PartModule> MakeUnknownKind(const DeviceRecord& device);

@@ -36,7 +36,7 @@ public:
         }
     }
     // Nothing erases an EPROM part (the engine refuses before asking).
-    void EraseProgram(Programmer&, bool) override {}
+    void EraseProgram(Programmer&, bool, bool) override {}
     void EraseData(Programmer&) override {}
     void EraseIds(Programmer&, int32_t) override {}
     void EraseConfig(Programmer&) override {}

@@ -42,6 +42,7 @@ void Mid16Part::ProgramCycle(Programmer& p, const WriteCycle& cycle,
     WaitCycle(p, device_.WriteTimeUs);
     if (UnitEnd() >= 0) {
         p.IcspCommand16(UnitEnd());
+        AfterUnitEnd(p);
     }
     p.IcspCommand16(Cmd16::IncrementAddress);
 }
@@ -58,7 +59,7 @@ void Mid16Part::BulkErase(Programmer& p, bool programMemory, bool withIds) {
     p.GetDelay().SleepMs(programMemory ? waits_.programEraseMs : waits_.dataEraseMs);
 }
 
-void Mid16Part::EraseProgram(Programmer& p, bool withIds) {
+void Mid16Part::EraseProgram(Programmer& p, bool withIds, bool) {
     BulkErase(p, true, withIds);
 }
 

@@ -35,7 +35,7 @@ public:
                       const std::vector<int32_t>& values) override;
     void ProgramConfigWord(Programmer& p, int32_t value) override;
 
-    void EraseProgram(Programmer& p, bool withIds) override;
+    void EraseProgram(Programmer& p, bool withIds, bool withConfig) override;
     void EraseData(Programmer& p) override;
     void EraseIds(Programmer& p, int32_t progUsed) override;
     void EraseConfig(Programmer& p) override;
@@ -61,6 +61,8 @@ protected:
     // The commands that begin and (-1: none) end the cycle of a unit write.
     virtual int32_t UnitBegin() const { return Cmd16::BeginProgramOnly; }
     virtual int32_t UnitEnd() const { return -1; }
+    // After a unit's end command, before the next command (TDIS of the newer documents).
+    virtual void AfterUnitEnd(Programmer&) {}
 
     // Load Configuration moves the address counter to 2000h with the loaded word in the
     // latches; steps increments follow (6 to the device ID, 7 to the configuration word).

@@ -41,6 +41,16 @@ void PartModule::WriteConfiguration(Programmer&, const std::vector<int64_t>&) {}
 
 void PartModule::EraseWholeChip(Programmer&) {}
 
+std::optional<int32_t> PartModule::CalibrationAt(int32_t) const {
+    return std::nullopt;
+}
+
+int32_t PartModule::ConfigWordFor(size_t, int32_t value) const {
+    return value;
+}
+
+void PartModule::SetCalibration(int32_t, int32_t) {}
+
 void PartModule::WaitCycle(Programmer& p, int32_t micros) const {
     p.GetDelay().SleepMs(static_cast<uint32_t>(micros) / MicrosPerMs);
     p.GetDelay().WaitMicros(static_cast<int32_t>(static_cast<uint32_t>(micros) % MicrosPerMs));

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -78,7 +79,10 @@ public:
 
     // --- erase, one area at a time; each enters programming mode itself when it sends
     // anything, and leaves the chip in it ---
-    virtual void EraseProgram(Programmer& p, bool withIds) = 0;
+    // Program memory; withIds and withConfig: the IDs and the configuration are being
+    // erased too (their scope boxes are ticked). What the part's erase clears beyond the
+    // areas asked for is put back.
+    virtual void EraseProgram(Programmer& p, bool withIds, bool withConfig) = 0;
     virtual void EraseData(Programmer& p) = 0;
     virtual void EraseIds(Programmer& p, int32_t progUsed) = 0;
     virtual void EraseConfig(Programmer& p) = 0;
@@ -94,6 +98,28 @@ public:
     virtual int32_t ReadDataByte(Programmer& p, int32_t address) = 0;
     // Moves on to the next byte (family 16 increments its address counter).
     virtual void NextDataByte(Programmer& p) = 0;
+
+    // --- what the chip keeps of its own: factory calibration ---
+    // Reads it before a command writes or erases anything (DS41191D: OSCCAL at 03FFh and
+    // the band-gap bits of 2007h), entering and leaving programming mode when it reads.
+    virtual void LearnChip(Programmer&) {}
+    // What the user must be asked before it is erased (an OSCCAL that is no RETLW): the
+    // question's text, or "".
+    virtual std::string CalibrationQuestion() const { return ""; }
+    // The value a program location must hold whatever the image says (OSCCAL); none for
+    // every other location.
+    virtual std::optional<int32_t> CalibrationAt(int32_t address) const;
+    // A configuration word (0: 2007h, 1: 2008h) as it is written and compared: the image's,
+    // with the chip's own calibration bits.
+    virtual int32_t ConfigWordFor(size_t word, int32_t value) const;
+    // Values the user gives for a chip whose calibration is lost (OSCCAL, band-gap bits);
+    // -1 keeps the chip's. They are written wherever the chip's own would be put back.
+    virtual void SetCalibration(int32_t osccal, int32_t bandGap);
+    // The chip's calibration as the status bar shows it ("OSCCAL=3480 BG=2"); "" for parts
+    // without it or before it was read.
+    virtual std::string CalibrationText() const { return ""; }
+    // Added to "no chip answered": what keeps these parts from entering programming mode.
+    virtual std::string EntryAdvice() const { return ""; }
 
 protected:
     // The part has a unit longer than a location at all (the WriteUnit of the device

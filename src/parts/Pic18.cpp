@@ -155,7 +155,7 @@ void Pic18Part::ChipErase(Programmer& p) {
     p.GetDelay().SleepMs(kWholeChipEraseMs);
 }
 
-void Pic18Part::EraseProgram(Programmer& p, bool) {
+void Pic18Part::EraseProgram(Programmer& p, bool, bool) {
     const std::vector<EraseCode> steps = ProgramEraseSteps();
     if (steps.empty()) {
         return;

@@ -20,7 +20,7 @@ public:
                       const std::vector<int32_t>& values) override;
     void WriteConfiguration(Programmer& p, const std::vector<int64_t>& words) override;
 
-    void EraseProgram(Programmer& p, bool withIds) override;
+    void EraseProgram(Programmer& p, bool withIds, bool withConfig) override;
     void EraseData(Programmer& p) override;
     void EraseIds(Programmer& p, int32_t progUsed) override;
     void EraseConfig(Programmer& p) override;

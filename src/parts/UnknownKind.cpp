@@ -44,7 +44,7 @@ public:
     int32_t ReadDeviceId(Programmer&) override { return 0; }
     void ProgramLocation(Programmer&, int32_t, int32_t, int32_t) override {}
     void ProgramCycle(Programmer&, const WriteCycle&, const std::vector<int32_t>&) override {}
-    void EraseProgram(Programmer&, bool) override {}
+    void EraseProgram(Programmer&, bool, bool) override {}
     void EraseData(Programmer&) override {}
     void EraseIds(Programmer&, int32_t) override {}
     void EraseConfig(Programmer&) override {}

@@ -26,7 +26,7 @@ bool IsBareCommand(int32_t code) {
     case Cmd16::BulkEraseSetup2:
     case Cmd16::BeginEraseProgram:
     case Cmd16::BulkEraseProgram:
-    case Cmd16::Unused10:
+    case Cmd16::EndProgramming3:
     case Cmd16::BulkEraseData:
     case Cmd16::EndProgramming:
     case Cmd16::EndProgramming2:

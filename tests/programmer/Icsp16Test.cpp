@@ -104,7 +104,7 @@ TEST_F(Icsp16, ReadOfStuckLineGivesAllOnesOrZeros) {
 
 TEST_F(Icsp16, CommandsWithoutDataSendOnlyTheirSixBits) {
     for (int32_t code : {Cmd16::BulkEraseSetup1, Cmd16::IncrementAddress, Cmd16::BulkEraseSetup2,
-                         Cmd16::BeginEraseProgram, Cmd16::BulkEraseProgram, Cmd16::Unused10,
+                         Cmd16::BeginEraseProgram, Cmd16::BulkEraseProgram, Cmd16::EndProgramming3,
                          Cmd16::BulkEraseData, Cmd16::EndProgramming, Cmd16::EndProgramming2,
                          Cmd16::BeginProgramOnly, Cmd16::ChipErase}) {
         port.Clear();
