@@ -36,7 +36,7 @@ void Pic16Target::FlashBulkErase(int code, int64_t now) {
 // - from the configuration half the IDs; from 2008h the calibration word there (DS41204G);
 //   from 2009h the calibration words at 2008h and 2009h. The documents state no other
 //   configuration address: every other one is taken as 2000h (the IDs go; the calibration
-//   words "do not participate ... unless PC = 2008h / 2009h", DS41204G Reg. 4-5/4-6 notes,
+//   words "do not participate ... unless PC = 2008h / 2009h", DS41204G Reg. 4-5/4-6 footnotes,
 //   DS41287C Reg. 4-3 note 1). The address is taken after the configuration half's repeat,
 //   so an alias of 2008h or 2009h erases as they do.
 unsigned Pic16Target::BulkEraseReach() const {
