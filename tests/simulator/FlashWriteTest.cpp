@@ -1,5 +1,5 @@
-// Writes, protection, entry and command decoding of the DS41191D, DS41204G and DS41287C
-// chips, driven through the test wire.
+// Writes, protection, entry and reads of the DS41191D, DS41204G and DS41287C chips, driven
+// through the test wire.
 #include "Chips.h"
 #include "simulator/PartFacts.h"
 
@@ -11,14 +11,15 @@ namespace {
 
 using Bench16 = Bench<Pic16Target>;
 
-// A load and a begin command, then the wait; an externally timed one ended by 001010.
-void Write(Bench16& b, int load, uint32_t word, int begin, int32_t waitUs) {
+// A load and a begin command, then the wait; an externally timed one ended by 001010 and
+// followed by TDIS (beyond the wire's own 2 us before each command).
+void Write(Bench16& b, int load, uint32_t word, int begin, int32_t waitUs, int32_t tdisUs = 100) {
     b.wire.Load16(load, word);
     b.wire.Command16(begin);
     b.wire.WaitUs(waitUs);
     if (begin == Cmd16::BeginProgramOnly) {
         b.wire.Command16(Cmd16::EndProgrammingFlash);
-        b.wire.WaitUs(100); // TDIS
+        b.wire.WaitUs(tdisUs);
     }
 }
 
@@ -66,54 +67,32 @@ TEST(FlashWrite, OneCycleWritesTheAlignedLatchGroup) {
 }
 
 // Program words only lose bits on every document (DS41191D taken so); a data byte is
-// erased first by the internally timed cycle of DS41191D and DS41287C only.
+// erased first by the internally timed cycle of DS41191D and DS41287C only. DS41191D's
+// TDIS, 0.5 us, needs no wait beyond the wire's.
 TEST(FlashWrite, WhatEachCycleErasesFirst) {
     struct Case {
         DeviceRecord device;
         int begin;
         uint32_t data; // 0x0F written over 0xF5
+        int32_t tdisUs;
     };
     const Case cases[] = {
-        {F675(), Cmd16::BeginEraseProgram, 0x0F}, {F675(), Cmd16::BeginProgramOnly, 0x05},
-        {F690(), Cmd16::BeginEraseProgram, 0x05}, {F690(), Cmd16::BeginProgramOnly, 0x05},
-        {F883(), Cmd16::BeginEraseProgram, 0x0F}, {F883(), Cmd16::BeginProgramOnly, 0x05},
+        {F675(), Cmd16::BeginEraseProgram, 0x0F, 0},   {F675(), Cmd16::BeginProgramOnly, 0x05, 0},
+        {F690(), Cmd16::BeginEraseProgram, 0x05, 100}, {F690(), Cmd16::BeginProgramOnly, 0x05, 100},
+        {F883(), Cmd16::BeginEraseProgram, 0x0F, 100}, {F883(), Cmd16::BeginProgramOnly, 0x05, 100},
     };
     for (const Case& c : cases) {
         Bench16 b(c.device);
         b.chip.Poke(Space::Program, 0, 0x0F0F);
         b.chip.Poke(Space::Eeprom, 0, 0xF5);
         b.wire.Enter();
-        Write(b, Cmd16::LoadProgram, 0x00FF, c.begin, 3000);
-        Write(b, Cmd16::LoadData, 0x0F, c.begin, 6000);
+        Write(b, Cmd16::LoadProgram, 0x00FF, c.begin, 3000, c.tdisUs);
+        Write(b, Cmd16::LoadData, 0x0F, c.begin, 6000, c.tdisUs);
         b.wire.Exit();
         const std::string name = c.device.DeviceName + " " + std::to_string(c.begin);
         EXPECT_EQ(b.chip.Peek(Space::Program, 0), 0x000Fu) << name;
         EXPECT_EQ(b.chip.Peek(Space::Eeprom, 0), c.data) << name;
         EXPECT_EQ(b.chip.TimingViolations().Total(), 0) << b.chip.TimingViolations().Summary();
-    }
-}
-
-// TDIS after End Programming: 0.5 us on DS41191D (the wire's 2 us is plenty), 100 us on
-// DS41204G; an externally timed write not ended by 001010 does not take.
-TEST(FlashWrite, ExternallyTimedWriteEndsWithEndProgrammingThenTdis) {
-    for (const DeviceRecord& device : {F675(), F690()}) {
-        Bench16 b(device);
-        b.wire.Enter();
-        b.wire.Load16(Cmd16::LoadProgram, 0x1234);
-        b.wire.Command16(Cmd16::BeginProgramOnly);
-        b.wire.WaitMs(3);
-        b.wire.Command16(Cmd16::EndProgrammingFlash);
-        b.wire.Command16(Cmd16::Increment);
-        b.wire.Load16(Cmd16::LoadProgram, 0x1234);
-        b.wire.Command16(Cmd16::BeginProgramOnly);
-        b.wire.WaitMs(3);
-        b.wire.Command16(Cmd16::Increment);
-        b.wire.Exit();
-        const bool f690 = device.DeviceName == "PIC16F690";
-        EXPECT_EQ(b.chip.Peek(Space::Program, 0), 0x1234u);
-        EXPECT_EQ(b.chip.Peek(Space::Program, 1), 0x3FFFu);
-        EXPECT_EQ(b.chip.TimingViolations().Summary(),
-                  f690 ? "DischargeTime=1 MissingEnd=1" : "MissingEnd=1");
     }
 }
 
@@ -248,24 +227,6 @@ TEST(FlashRead, DeviceIdConfigurationAndRepeat) {
         b.wire.Command16(Cmd16::Increment);
         EXPECT_EQ(b.wire.Read16(Cmd16::ReadProgram), c.configRead) << c.device.DeviceName;
     }
-}
-
-// DS41191D fixes bits 5-4 of Begin and End; DS41204G/DS41287C only bit 4 (bit 5 is
-// don't-care there), and neither has the older parts' codes.
-TEST(FlashCommands, DontCareBitsPerDocument) {
-    Bench16 a(F675());
-    a.wire.Enter();
-    a.wire.Command16(Cmd16::Increment | 0x30);
-    a.wire.Command16(Cmd16::EndProgrammingFlash | 0x20);
-    EXPECT_EQ(a.chip.AddressCounter(), 1u);
-    EXPECT_EQ(a.chip.TimingViolations().Summary(), "UnknownCommand=1");
-    Bench16 b(F690());
-    b.wire.Enter();
-    b.wire.Command16(Cmd16::EndProgrammingFlash | 0x20);
-    for (int code : {Cmd16::Setup1, Cmd16::Setup2, Cmd16::EndProgramming, Cmd16::ChipErase}) {
-        b.wire.Command16(code);
-    }
-    EXPECT_EQ(b.chip.TimingViolations().Summary(), "UnknownCommand=4");
 }
 
 } // namespace

@@ -339,6 +339,15 @@ std::vector<Case> Cases() {
          [](B& b) { b.wire.Command16(Cmd16::BulkEraseData); }, "UnknownCommand=1"},
         {"DS41191D has no Row Erase", F675(), [](B& b) { b.wire.Command16(Cmd16::RowErase); },
          "UnknownCommand=1"},
+        // Bit 5 of End Programming is don't-care on DS41204G (101010 is 001010) and fixed
+        // on DS41191D; neither has the older parts' Setup1.
+        {"DS41191D 101010", F675(), [](B& b) { b.wire.Command16(0x2A); }, "UnknownCommand=1"},
+        {"DS41204G 101010 then Setup1", F690(),
+         [](B& b) {
+             b.wire.Command16(0x2A);
+             b.wire.Command16(Cmd16::Setup1);
+         },
+         "UnknownCommand=1"},
         {"62XA has no 011000", F628A(), [](B& b) { b.wire.Command16(Cmd16::BeginProgramOnly); },
          "UnknownCommand=1"},
         {"PIC18 command 0001", F452(), [](B& b) { b.wire.Command18(0x1, 0x0000); },
