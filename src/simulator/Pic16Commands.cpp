@@ -17,9 +17,9 @@ constexpr int BulkEraseProgram = 0x09;
 constexpr int EndProgrammingFlash = 0x0A; // DS41191D, DS41204G, DS41287C
 constexpr int BulkEraseData = 0x0B;
 constexpr int EndProgramming = 0x0E;
+constexpr int RowEraseProgram = 0x11; // DS41204G, DS41287C
 constexpr int EndProgramming87XA = 0x17;
 constexpr int BeginProgramOnly = 0x18;
-constexpr int RowEraseProgram = 0x11; // DS41204G, DS41287C
 constexpr int ChipEraseCode = 0x1F;
 
 // Bits of the code a variant does not decode.
@@ -178,7 +178,7 @@ void Pic16Target::Dispatch(int code, int64_t now) {
         }
         break;
     default:
-        break; // Setup1/Setup2: sequence state handled in OnCommand; 001010 in OnCommand
+        break; // Setup1/Setup2 and 001010: handled in OnCommand
     }
 }
 

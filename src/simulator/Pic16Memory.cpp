@@ -150,9 +150,9 @@ void Pic16Target::WriteDataByte(uint32_t pc, bool replace) {
 }
 
 // 87/88 Begin Erase: the 32-word row of the address, or in the configuration half the IDs.
-// DS41204G/DS41287C Row Erase: the 16-word row at PC<11:4>, as both documents print it (on
-// the 8K parts too, whose PC<12> it then ignores: the literal reading is kept, as a
-// programmer that passes it also works on silicon that decodes PC<12:4>).
+// DS41204G/DS41287C Row Erase: the 16-word row at PC<11:4>, as both documents print it. On
+// the 8K parts that ignores PC<12>, so a row erase above 1000h clears the row 1000h lower;
+// the literal reading is kept as the stricter one for a programmer that row-erases there.
 void Pic16Target::EraseRow(uint32_t pc) {
     if (pc >= ConfigBase) {
         ids_.assign(IdWords, WordMask());

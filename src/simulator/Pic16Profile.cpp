@@ -180,14 +180,16 @@ Pic16Timing TimingOf(Pic16Variant variant) {
     case Pic16Variant::F629: // DS41191D Table 5-1
         // THLD0 5 us from VDD to the first clock; the simulated adapter raises VDD before
         // or with VPP, so the 5 us are counted from VPP (also TPPDP, 5 us).
+        // Configuration words and IDs take the program memory figures (none of their own).
         t.programOnlyNs = 2500 * Us; // TPROG1 program memory, maximum
         t.dataWriteNs = 6 * Ms;      // TPROG1 data memory, maximum
         t.pulseNs = 2 * Ms;          // TPROG2 (min = max = 2 ms as printed; the max is not judged)
         t.bulkEraseNs = 8 * Ms;      // TERA, maximum
         t.dischargeNs = 500 * Ns;    // TDIS (TDLY1 1 us after every command is larger)
         break;
-    case Pic16Variant::F690:      // DS41204G Table 6-1
-    case Pic16Variant::F88X:      // DS41287C Table 6-1
+    case Pic16Variant::F690: // DS41204G Table 6-1
+    case Pic16Variant::F88X: // DS41287C Table 6-1
+        // TPROG1 of configuration and calibration words is not stated: the program figure.
         t.programOnlyNs = 3 * Ms; // TPROG1 program memory, minimum (no maximum given)
         t.dataWriteNs = 6 * Ms;   // TPROG1 data memory, minimum (no maximum given)
         // TPROG2: 3 ms minimum on DS41204G; 2 ms minimum (2.5 ms maximum, not judged) on

@@ -51,8 +51,9 @@ struct Pic16Profile {
     uint32_t eepromBytes = 0;
     int wordBits = 14;
     uint32_t rowWords = 1;        // program-memory latches written by one cycle
-    uint32_t eraseRowWords = 0;   // words a row erase clears (16F87/88), 0 without row erase
-    uint32_t configWords = 1;     // 2 on the 16F87/88 (CONFIG2 at 0x2008)
+    uint32_t eraseRowWords = 0;   // words a row erase clears (32 on the 16F87/88, 16 on
+                                  // DS41204G/DS41287C parts), 0 without row erase
+    uint32_t configWords = 1;     // 2 on the 16F87/88 and 16F88X (CONFIG2 at 0x2008)
     uint16_t protectMask = 0;     // configuration bits that protect code when any is 0
     uint16_t dataProtectMask = 0; // the CPD bit of the flash documents' configuration word
     // The configuration half repeats every this many words (the documents' memory maps);
