@@ -32,10 +32,11 @@ struct Place {
     uint32_t bytes;
 };
 
-const Space AllSpaces[] = {Space::Program, Space::Eeprom, Space::Id, Space::Config,
-                           Space::DeviceId};
+const Space AllSpaces[] = {Space::Program, Space::Eeprom,   Space::Id,
+                           Space::Config,  Space::DeviceId, Space::Calibration};
 
-Place Pic16Place(Space space, uint32_t index) {
+// calibrationAddress: the configuration-half address of calibration word `index`.
+Place Pic16Place(Space space, uint32_t index, uint32_t calibrationAddress = 0) {
     switch (space) {
     case Space::Program:
         return {2 * index, 2};
@@ -47,6 +48,8 @@ Place Pic16Place(Space space, uint32_t index) {
         return {0x400E + 2 * index, 2};
     case Space::DeviceId:
         return {0x400C, 2};
+    case Space::Calibration:
+        return {2 * calibrationAddress, 2};
     }
     return {0, 0};
 }
@@ -63,13 +66,16 @@ Place Pic18Place(Space space, uint32_t index) {
         return {0x300000 + index, 1};
     case Space::DeviceId:
         return {0x3FFFFE + index, 1};
+    case Space::Calibration:
+        break; // no PIC18 part has calibration words
     }
     return {0, 0};
 }
 
 Place PlaceOf(const Target& chip, Space space, uint32_t index) {
-    return dynamic_cast<const Pic16Target*>(&chip) != nullptr ? Pic16Place(space, index)
-                                                              : Pic18Place(space, index);
+    const auto* pic16 = dynamic_cast<const Pic16Target*>(&chip);
+    return pic16 != nullptr ? Pic16Place(space, index, pic16->CalibrationAddress(index))
+                            : Pic18Place(space, index);
 }
 
 std::string Record(uint8_t type, uint16_t address, const std::vector<uint8_t>& data) {

@@ -11,7 +11,8 @@ namespace Sim {
 
 // Keeps a simulated chip between runs as an Intel HEX file laid out as the assemblers lay
 // out their output (PIC16: word w at byte 2w, IDs at 4000h, device ID at 400Ch,
-// configuration at 400Eh, EEPROM byte n at 4200h + 2n; PIC18: device addresses, EEPROM at
+// configuration at 400Eh (CONFIG2 4010h), calibration words at twice their address (2008h at
+// 4010h, 2009h at 4012h), EEPROM byte n at 4200h + 2n; PIC18: device addresses, EEPROM at
 // F00000h).
 
 // Writes every cell of every space. The file is written beside the target under a

@@ -1,5 +1,6 @@
 #include "simulator/MakeTarget.h"
 
+#include "simulator/FlashParts.h"
 #include "simulator/Pic16Target.h"
 #include "simulator/Pic18Target.h"
 
@@ -15,7 +16,9 @@ std::unique_ptr<Target> MakeTarget(const DeviceRecord& device) {
     if (device.ProgMem > DeviceDefaults::MaxMemory || device.EEProm > DeviceDefaults::MaxMemory) {
         return nullptr;
     }
-    if (device.Family == Family16) {
+    // The 12F629/675 and 12F635/683 are mid-range parts of the same documents as their
+    // 16F siblings, whatever family their name gives.
+    if (device.Family == Family16 || FindFlashPart(device.DeviceName) != nullptr) {
         return std::make_unique<Pic16Target>(device);
     }
     if (device.Family == Family18) {

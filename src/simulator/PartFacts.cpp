@@ -1,5 +1,7 @@
 #include "simulator/PartFacts.h"
 
+#include "simulator/FlashParts.h"
+
 #include <array>
 #include <cstddef>
 
@@ -102,6 +104,14 @@ PartFacts FactsOf(const std::string& deviceName, int family) {
     facts.hasDeviceId = true;
     facts.deviceId = kUnknownPartId;
     facts.configImplemented = {0x3FFF, 0x3FFF};
+    facts.configFill = {0x3FFF, 0x3FFF};
+    if (const FlashPart* part = FindFlashPart(deviceName)) {
+        facts.deviceId = part->deviceId;
+        facts.configImplemented = {part->configMask,
+                                   part->configMask2 != 0 ? part->configMask2 : 0x3FFF};
+        facts.configFill = {part->configFill, 0x3FFF};
+        return facts;
+    }
     for (const Pic16Row& row : kPic16) {
         if (deviceName == row.name) {
             facts.hasDeviceId = row.deviceId != 0;

@@ -14,8 +14,10 @@ constexpr int IncrementAddress = 0x06;
 constexpr int BulkEraseSetup2 = 0x07;
 constexpr int BeginEraseProgram = 0x08;
 constexpr int BulkEraseProgram = 0x09;
+constexpr int EndProgrammingFlash = 0x0A; // DS41191D, DS41204G, DS41287C
 constexpr int BulkEraseData = 0x0B;
 constexpr int EndProgramming = 0x0E;
+constexpr int RowEraseProgram = 0x11; // DS41204G, DS41287C
 constexpr int EndProgramming87XA = 0x17;
 constexpr int BeginProgramOnly = 0x18;
 constexpr int ChipEraseCode = 0x1F;
@@ -33,12 +35,12 @@ constexpr uint32_t ChipEraseIdWindow8788 = 0x2009;
 // 62XA: configuration bit CPD (0 = data memory protected).
 constexpr uint32_t Cpd62XA = 0x0100;
 
-bool IsEnd(int code) {
-    return code == EndProgramming || code == EndProgramming87XA;
-}
 } // namespace
 
 int Pic16Target::Normalise(int code) const {
+    if (CalibratedFlash()) {
+        return NormaliseFlash(code);
+    }
     switch (profile_.variant) {
     case Pic16Variant::F84A: // DS30262E: top two bits don't care but for its begin commands
         return code == BeginEraseProgram || code == BeginProgramOnly ? code : code & LowFourBits;
@@ -56,6 +58,9 @@ int Pic16Target::Normalise(int code) const {
 
 // The command table of each document.
 bool Pic16Target::Defines(int code) const {
+    if (CalibratedFlash()) {
+        return DefinesFlash(code);
+    }
     const Pic16Variant v = profile_.variant;
     const bool eprom = v == Pic16Variant::Eprom;
     const bool f7x = v == Pic16Variant::F7X;
@@ -93,7 +98,12 @@ bool Pic16Target::Defines(int code) const {
 void Pic16Target::OnCommand(int rawCode, int64_t now) {
     const int code = Normalise(rawCode);
     if (cycle_.active) {
-        ResolveCycle(cycle_.interruptAt >= 0 ? cycle_.interruptAt : now, IsEnd(code));
+        const bool ends = EndsCycle(code);
+        // An externally timed write ended: the programming voltage discharges (TDIS).
+        if (ends && cycle_.external && CalibratedFlash()) {
+            dischargeFrom_ = now;
+        }
+        ResolveCycle(cycle_.interruptAt >= 0 ? cycle_.interruptAt : now, ends);
     }
     const int stageBefore = setupStage_;
     const bool armedBefore = bulkArmed_;
@@ -149,7 +159,14 @@ void Pic16Target::Dispatch(int code, int64_t now) {
         break;
     case BulkEraseProgram:
     case BulkEraseData:
-        BulkErase(code, now);
+        if (CalibratedFlash()) {
+            FlashBulkErase(code, now);
+        } else {
+            BulkErase(code, now);
+        }
+        break;
+    case RowEraseProgram:
+        FlashRowErase(now);
         break;
     case ChipEraseCode:
         ChipErase(now);
@@ -161,7 +178,7 @@ void Pic16Target::Dispatch(int code, int64_t now) {
         }
         break;
     default:
-        break; // Setup1/Setup2: sequence state handled in OnCommand
+        break; // Setup1/Setup2 and 001010: handled in OnCommand
     }
 }
 
@@ -172,6 +189,8 @@ void Pic16Target::OnWordLoaded(uint32_t word) {
         const uint32_t slot = pc_ % profile_.rowWords;
         latch_[slot] = word & WordMask();
         loaded_[slot] = true;
+        stale_[slot] = false;
+        loadedAt_[slot] = ConfigAddress(pc_);
     }
     anyLoaded_ = true;
 }
@@ -197,6 +216,15 @@ void Pic16Target::Increment() {
 bool Pic16Target::OlderFlash() const {
     return profile_.variant == Pic16Variant::F84A || profile_.variant == Pic16Variant::F62X ||
            profile_.variant == Pic16Variant::F87X;
+}
+
+// The End Programming code of the part: 001010 on the flash documents' parts, else 001110
+// or 010111 (each part's table admits only its own).
+bool Pic16Target::EndsCycle(int code) const {
+    if (CalibratedFlash()) {
+        return code == EndProgrammingFlash;
+    }
+    return code == EndProgramming || code == EndProgramming87XA;
 }
 
 // Parts whose externally timed cycles End Programming finishes and whose latches it sets
@@ -306,6 +334,10 @@ void Pic16Target::BeginCycle(int code, int64_t now) {
 }
 
 void Pic16Target::BeginWrite(int code, int64_t now) {
+    if (CalibratedFlash()) {
+        BeginFlashWrite(code, now);
+        return;
+    }
     const Pic16Timing& t = profile_.timing;
     const bool beginErase = code == BeginEraseProgram;
     Cycle w;
@@ -381,6 +413,13 @@ void Pic16Target::StartCycle(const Cycle& cycle, int64_t now) {
 void Pic16Target::ResolveCycle(int64_t end, bool byEndCommand) {
     const Cycle c = cycle_;
     cycle_.active = false;
+    Conclude(c, end, byEndCommand);
+    if (c.flash) {
+        SettleLatches(c);
+    }
+}
+
+void Pic16Target::Conclude(const Cycle& c, int64_t end, bool byEndCommand) {
     const int64_t elapsed = end - c.start;
     if (c.external && !byEndCommand) {
         violations_.Add(Rule::MissingEnd, end);
@@ -401,6 +440,10 @@ void Pic16Target::ResolveCycle(int64_t end, bool byEndCommand) {
 }
 
 void Pic16Target::ApplyWrite(const Cycle& c) {
+    if (c.flash) {
+        ApplyFlashWrite(c);
+        return;
+    }
     if (c.toData) {
         WriteDataByte(c.pc, c.replace);
         return;

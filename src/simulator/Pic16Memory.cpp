@@ -8,6 +8,8 @@ namespace Sim {
 // programming a row in which one latch was loaded changes only that word.
 void Pic16Target::ResetLatches() {
     latch_.assign(profile_.rowWords, WordMask());
+    stale_.assign(profile_.rowWords, false);
+    loadedAt_.assign(profile_.rowWords, 0);
 }
 
 // A cycle starts: the loads before it no longer count as fresh; the latches keep their
@@ -46,14 +48,19 @@ uint32_t Pic16Target::ReadProgramAt(uint32_t pc) const {
     if (program_.empty()) {
         return WordMask();
     }
-    if (CodeProtected()) {
-        return 0; // protected program memory reads as zeros
-    }
     const uint32_t index = pc % profile_.programWords;
+    // Protected program memory reads as zeros, but for the DS41191D OSCCAL word (§4.0).
+    const bool osccal = osccalFactory_ != 0 && index == OsccalAddress;
+    if (CodeProtected() && !osccal) {
+        return 0;
+    }
     return ApplyStuck(Space::Program, index, program_[index]) & WordMask();
 }
 
 uint32_t Pic16Target::ReadConfigHalf(uint32_t pc) const {
+    if (CalibratedFlash()) {
+        return ReadFlashConfigHalf(pc);
+    }
     const uint32_t offset = pc - ConfigBase;
     if (offset < IdWords) {
         return Peek(Space::Id, offset);
@@ -72,7 +79,8 @@ bool Pic16Target::ReadDataAt(uint32_t pc, uint32_t& value) const {
     if (eeprom_.empty()) {
         return false; // nothing drives the pin
     }
-    value = Peek(Space::Eeprom, pc % profile_.eepromBytes);
+    // The flash documents' CPD: protected data memory reads as zeros.
+    value = DataProtected() ? 0 : Peek(Space::Eeprom, pc % profile_.eepromBytes);
     return true;
 }
 
@@ -142,6 +150,9 @@ void Pic16Target::WriteDataByte(uint32_t pc, bool replace) {
 }
 
 // 87/88 Begin Erase: the 32-word row of the address, or in the configuration half the IDs.
+// DS41204G/DS41287C Row Erase: the 16-word row at PC<11:4>, as both documents print it. On
+// the 8K parts that ignores PC<12>, so a row erase above 1000h clears the row 1000h lower;
+// the literal reading is kept as the stricter one for a programmer that row-erases there.
 void Pic16Target::EraseRow(uint32_t pc) {
     if (pc >= ConfigBase) {
         ids_.assign(IdWords, WordMask());
@@ -150,8 +161,10 @@ void Pic16Target::EraseRow(uint32_t pc) {
     if (program_.empty() || profile_.eraseRowWords == 0) {
         return;
     }
+    constexpr uint32_t RowSelectBits = 0x0FF0; // PC<11:4>
+    const uint32_t address = CalibratedFlash() ? pc & RowSelectBits : pc;
     const uint32_t base =
-        pc % profile_.programWords / profile_.eraseRowWords * profile_.eraseRowWords;
+        address % profile_.programWords / profile_.eraseRowWords * profile_.eraseRowWords;
     for (uint32_t i = 0; i < profile_.eraseRowWords && base + i < program_.size(); ++i) {
         program_[base + i] = WordMask();
     }
@@ -180,6 +193,7 @@ void Pic16Target::ErasePart(unsigned scope, double fraction) {
             protectKnob_ = false;
         }
     }
+    EraseCalibration(scope, fraction);
 }
 
 uint32_t Pic16Target::Size(Space space) const {
@@ -194,6 +208,8 @@ uint32_t Pic16Target::Size(Space space) const {
         return profile_.configWords;
     case Space::DeviceId:
         return 1;
+    case Space::Calibration:
+        return static_cast<uint32_t>(calibration_.size());
     }
     return 0;
 }
@@ -218,12 +234,19 @@ uint32_t Pic16Target::Peek(Space space, uint32_t index) const {
         value = ids_[index];
         break;
     case Space::Config:
-        // Unimplemented configuration bits read as 1, whatever was written to them.
-        value = config_[index] | ~configImplemented_[index];
+        // Unimplemented configuration bits read as the part's document says (1 on most),
+        // whatever was written to them.
+        value = (config_[index] & configImplemented_[index]) |
+                (configFill_[index] & ~configImplemented_[index]);
         break;
     case Space::DeviceId:
         value = deviceId_;
         break;
+    case Space::Calibration: {
+        const CalibrationFacts& f = calibrationFacts_[index];
+        value = (calibration_[index] & f.implemented) | (f.fill & ~f.implemented);
+        break;
+    }
     }
     const uint32_t width = space == Space::Eeprom ? 0xFF : WordMask();
     return ApplyStuck(space, index, value) & width;
@@ -249,6 +272,9 @@ void Pic16Target::Poke(Space space, uint32_t index, uint32_t value) {
         break;
     case Space::DeviceId:
         deviceId_ = v;
+        break;
+    case Space::Calibration:
+        calibration_[index] = v;
         break;
     }
 }

@@ -1,5 +1,7 @@
 #include "simulator/Pic16Profile.h"
 
+#include "simulator/FlashParts.h"
+
 #include <string>
 
 namespace Sim {
@@ -22,6 +24,9 @@ bool EndsWith(const std::string& text, const std::string& tail) {
 Pic16Variant ChooseVariant(const DeviceRecord& device) {
     const std::string& kind = device.Programming;
     const std::string& name = device.DeviceName;
+    if (const FlashPart* part = FindFlashPart(name)) {
+        return part->variant;
+    }
     if (kind == "OTP") {
         return Pic16Variant::Eprom;
     }
@@ -59,13 +64,34 @@ uint16_t ProtectMask(Pic16Variant variant, const std::string& name) {
         return 0x0010;
     case Pic16Variant::Eprom:
         return EndsWith(name, "16C71") ? 0x0010 : 0x3F30;
+    case Pic16Variant::F629: // DS41191D Reg. 3-1: CP bit 7
+        return 0x0080;
+    case Pic16Variant::F690: // DS41204G Reg. 4-1/4-2, DS41287C Reg. 4-1: CP bit 6
+    case Pic16Variant::F88X:
+        return 0x0040;
     }
     return 0;
 }
 
+// The CPD bit of the flash documents (0 = data memory protected).
+uint16_t DataProtectMask(Pic16Variant variant) {
+    switch (variant) {
+    case Pic16Variant::F629: // DS41191D Reg. 3-1: CPD bit 8
+        return 0x0100;
+    case Pic16Variant::F690: // DS41204G Reg. 4-1/4-2, DS41287C Reg. 4-1: CPD bit 7
+    case Pic16Variant::F88X:
+        return 0x0080;
+    default:
+        return 0;
+    }
+}
+
 // Latches one programming cycle writes: DS39589B 8-word rows, DS39607B 4-word groups,
 // DS30324B even/odd pairs; one word elsewhere.
-uint32_t RowWords(Pic16Variant variant) {
+uint32_t RowWords(Pic16Variant variant, const FlashPart* part) {
+    if (part != nullptr) {
+        return part->latches; // DS41204G §3.1.1, DS41287C §3.2.1-3.2.2
+    }
     switch (variant) {
     case Pic16Variant::F87XA:
         return 8;
@@ -151,19 +177,51 @@ Pic16Timing TimingOf(Pic16Variant variant) {
         t.entryHoldNs = 2 * Us;
         t.pulseNs = 100 * Us; // program pulse, 001000 to 001110
         break;
+    case Pic16Variant::F629: // DS41191D Table 5-1
+        // THLD0 5 us from VDD to the first clock; the simulated adapter raises VDD before
+        // or with VPP, so the 5 us are counted from VPP (also TPPDP, 5 us).
+        // Configuration words and IDs take the program memory figures (none of their own).
+        t.programOnlyNs = 2500 * Us; // TPROG1 program memory, maximum
+        t.dataWriteNs = 6 * Ms;      // TPROG1 data memory, maximum
+        t.pulseNs = 2 * Ms;          // TPROG2 (min = max = 2 ms as printed; the max is not judged)
+        t.bulkEraseNs = 8 * Ms;      // TERA, maximum
+        t.dischargeNs = 500 * Ns;    // TDIS (TDLY1 1 us after every command is larger)
+        break;
+    case Pic16Variant::F690: // DS41204G Table 6-1
+    case Pic16Variant::F88X: // DS41287C Table 6-1
+        // TPROG1 of configuration and calibration words is not stated: the program figure.
+        t.programOnlyNs = 3 * Ms; // TPROG1 program memory, minimum (no maximum given)
+        t.dataWriteNs = 6 * Ms;   // TPROG1 data memory, minimum (no maximum given)
+        // TPROG2: 3 ms minimum on DS41204G; 2 ms minimum (2.5 ms maximum, not judged) on
+        // DS41287C.
+        t.pulseNs = variant == Pic16Variant::F690 ? 3 * Ms : 2 * Ms;
+        t.bulkEraseNs = 6 * Ms;   // TERA, maximum; also the self-timed Row Erase
+        t.dischargeNs = 100 * Us; // TDIS after End Programming (DS41204G §3.1.5, DS41287C §3.2.6)
+        // THLD0 is 0-2 us (DS41204G) or 0-1 us (DS41287C); with VDD before VPP the first
+        // clock waits TPPDP, 5 us, after VPP (Fig. 3-2), which the 5 us default keeps.
+        break;
     }
     return t;
 }
 
 Pic16Profile MakePic16Profile(const DeviceRecord& device) {
     Pic16Profile p;
+    const FlashPart* part = FindFlashPart(device.DeviceName);
     p.variant = ChooseVariant(device);
     p.programWords = device.ProgMem > 0 ? static_cast<uint32_t>(device.ProgMem) : 0;
     p.eepromBytes = device.EEProm > 0 ? static_cast<uint32_t>(device.EEProm) : 0;
     p.wordBits = device.ProgBits > 0 && device.ProgBits <= 16 ? device.ProgBits : 14;
-    p.rowWords = RowWords(p.variant);
-    p.eraseRowWords = p.variant == Pic16Variant::F8788 ? 32 : 0;
-    p.configWords = p.variant == Pic16Variant::F8788 ? 2 : 1;
+    if (part != nullptr) {
+        p.wordBits = 14; // the flash documents' parts have 14-bit words whatever the record says
+        p.configPeriod = part->configPeriod;
+    }
+    p.rowWords = RowWords(p.variant, part);
+    // 16-word Row Erase: DS41204G §3.1.5.12, DS41287C §3.2.6.12.
+    const bool rowErase = p.variant == Pic16Variant::F690 || p.variant == Pic16Variant::F88X;
+    p.eraseRowWords = p.variant == Pic16Variant::F8788 ? 32 : (rowErase ? 16 : 0);
+    // CONFIG2 at 2008h: DS39607B (16F87/88), DS41287C Reg. 4-2.
+    p.configWords = p.variant == Pic16Variant::F8788 || p.variant == Pic16Variant::F88X ? 2 : 1;
+    p.dataProtectMask = DataProtectMask(p.variant);
     // Protection bits lie inside the word; a narrower part has none of a wider part's.
     const std::string& name = device.DeviceName;
     p.protectMask = ProtectMask(p.variant, name) & ((1U << p.wordBits) - 1);

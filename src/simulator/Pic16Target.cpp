@@ -16,6 +16,15 @@ Pic16Target::Pic16Target(const DeviceRecord& device) : Pic16Target(MakePic16Prof
         profile_.hasDeviceId && facts.hasDeviceId ? facts.deviceId | SimulatedRevision : WordMask();
     configImplemented_ = facts.configImplemented;
     configImplemented_.resize(profile_.configWords, WordMask());
+    configFill_ = facts.configFill;
+    configFill_.resize(profile_.configWords, WordMask());
+    if (const FlashPart* part = FindFlashPart(device.DeviceName)) {
+        calibrationFacts_.assign(part->calibration, part->calibration + part->calibrationWords);
+        calibration_.assign(calibrationFacts_.size(), WordMask());
+        osccalFactory_ = part->osccal;
+        bandGapFactory_ = part->bandGap;
+        RestoreFactoryCalibration();
+    }
 }
 
 Pic16Target::Pic16Target(const Pic16Profile& profile) : profile_(profile) {
@@ -24,6 +33,7 @@ Pic16Target::Pic16Target(const Pic16Profile& profile) : profile_(profile) {
     ids_.assign(IdWords, WordMask());
     config_.assign(profile_.configWords, WordMask());
     configImplemented_.assign(profile_.configWords, WordMask());
+    configFill_.assign(profile_.configWords, WordMask());
     deviceId_ = profile_.hasDeviceId ? 0 : WordMask();
     dataValidNs_ = profile_.timing.dataValidNs;
     ResetLatches();
@@ -36,8 +46,15 @@ void Pic16Target::SetTiming(const Pic16Timing& timing) {
 
 // Raising MCLR to VIHH resets the address counter; clock and data must be low then. The
 // order of the supplies differs by part and depends on how the adapter switches them, so
-// it is not judged here.
-void Pic16Target::EnterProgramMode(int64_t now, bool clock, bool data, int64_t /*supplySince*/) {
+// it is not judged here, but for the parts that run their own code when powered first (see
+// RunsItsCode): those stay out of programming mode, their data pin not driven, until an
+// entry whose supply rises with the programming voltage.
+void Pic16Target::EnterProgramMode(int64_t now, bool clock, bool data, int64_t supplySince) {
+    if (supplySince < now && RunsItsCode()) {
+        violations_.Add(Rule::SupplyOrder, now);
+        SetDrive(Drive::None, now);
+        return;
+    }
     BeginProgramMode(now, clock, data);
     pc_ = 0;
     ResetLatches();
@@ -49,6 +66,7 @@ void Pic16Target::EnterProgramMode(int64_t now, bool clock, bool data, int64_t /
     bitCount_ = 0;
     shift_ = 0;
     lastFrameEnd_ = -1;
+    dischargeFrom_ = -1;
     SetDrive(Drive::None, now);
     setupStage_ = 0;
     bulkArmed_ = false;
@@ -87,6 +105,10 @@ void Pic16Target::FrameStart(int64_t now) {
         if (lastFrameEnd_ >= 0 && now - lastFrameEnd_ < profile_.timing.commandDelayNs) {
             violations_.Add(Rule::CommandToCommand, now);
         }
+        if (dischargeFrom_ >= 0 && now - dischargeFrom_ < profile_.timing.dischargeNs) {
+            violations_.Add(Rule::DischargeTime, now);
+        }
+        dischargeFrom_ = -1;
         if (cycle_.active && cycle_.interruptAt < 0) {
             cycle_.interruptAt = now;
         }

@@ -62,6 +62,8 @@ uint32_t Pic18Target::Size(Space space) const {
         return ConfigBytes;
     case Space::DeviceId:
         return DeviceIdBytes;
+    case Space::Calibration:
+        return 0; // none on the PIC18 parts
     }
     return 0;
 }
@@ -92,6 +94,8 @@ uint32_t Pic18Target::Peek(Space space, uint32_t index) const {
     case Space::DeviceId:
         value = deviceId_[index];
         break;
+    case Space::Calibration:
+        break;
     }
     return ApplyStuck(space, index, value) & 0xFF;
 }
@@ -116,6 +120,8 @@ void Pic18Target::Poke(Space space, uint32_t index, uint32_t value) {
         break;
     case Space::DeviceId:
         deviceId_[index] = v;
+        break;
+    case Space::Calibration:
         break;
     }
 }

@@ -8,6 +8,7 @@ void Target::EraseEverything() {
             Poke(space, i, ErasedValue(space));
         }
     }
+    RestoreFactoryCalibration();
     protectKnob_ = false;
 }
 

@@ -11,9 +11,13 @@ namespace Sim {
 
 // The memories of a simulated chip, as tests and front ends inspect and preset them.
 // Family 16: program words, EEPROM bytes, 4 ID words, the configuration word(s), the device
-// ID word. Family 18: program bytes, EEPROM bytes, 8 ID bytes, 14 configuration bytes
-// (300000h-30000Dh), 2 device ID bytes (3FFFFEh, 3FFFFFh).
-enum class Space { Program, Eeprom, Id, Config, DeviceId };
+// ID word, and the factory calibration words of the configuration half: on the 12F635/683
+// and 16F631-690 (DS41204G) index 0 is 2008h and, on the 635/636/639 only, index 1 is 2009h;
+// on the 16F882-887 (DS41287C) index 0 is 2009h. Every other part has none (the 12F629/675
+// and 16F630/676 keep their OSCCAL in program word 03FFh and their band-gap bits in the
+// configuration word). Family 18: program bytes, EEPROM bytes, 8 ID bytes, 14 configuration
+// bytes (300000h-30000Dh), 2 device ID bytes (3FFFFEh, 3FFFFFh), no calibration words.
+enum class Space { Program, Eeprom, Id, Config, DeviceId, Calibration };
 
 // What the chip does with its data pin right now.
 enum class Drive { None, Low, High };
@@ -49,7 +53,8 @@ public:
     // Sets a cell; out-of-range indexes are ignored, values are cut to the cell width.
     virtual void Poke(Space space, uint32_t index, uint32_t value) = 0;
     virtual uint32_t ErasedValue(Space space) const = 0;
-    // Sets every cell of every space to its erased value (a fresh chip).
+    // Sets every cell of every space to its erased value and puts back the factory
+    // calibration the part leaves the factory with (a fresh chip).
     void EraseEverything();
 
     // --- test knobs ---
@@ -72,6 +77,9 @@ public:
     void Report(Rule rule, int64_t now) { violations_.Add(rule, now); }
 
 protected:
+    // Writes the factory calibration of a fresh chip over the erased cells; parts without
+    // factory calibration have nothing to restore.
+    virtual void RestoreFactoryCalibration() {}
     // Programming voltage rose: leaves any mode under way, starts timing the clock and
     // counts clock or data found high at that moment.
     void BeginProgramMode(int64_t now, bool clock, bool data);

@@ -42,6 +42,8 @@ const char* RuleName(Rule rule) {
         return "BeginWithoutLoad";
     case Rule::PartialRow:
         return "PartialRow";
+    case Rule::StaleLatch:
+        return "StaleLatch";
     case Rule::ConfigPulses:
         return "ConfigPulses";
     case Rule::UnknownCommand:

@@ -16,7 +16,10 @@ enum class Rule {
     DataHold,         // data changed too close after the sampling edge
     EntryLevels,      // clock or data high when the programming voltage rose
     EntryHold,        // first clock too soon after entering programming mode
-    SupplyOrder,      // PIC18: programming voltage without the supply up P13 before it
+    SupplyOrder,      // supplies in an order the part forbids: PIC18 programming voltage without
+                      // the supply up P13 before it; PIC16 (DS41191D, DS41204G, DS41287C)
+                      // supply before the programming voltage while the configuration selects
+                      // the internal oscillator with MCLR disabled (the chip runs its code)
     CommandToData,    // data word started too soon after its command
     CommandToCommand, // command started too soon after the previous command or data
     CommandToOperand, // PIC18: operand or read started too soon after the 4-bit command
@@ -24,10 +27,15 @@ enum class Rule {
     ProgramTime,      // programming cycle cut short by the next command or by leaving
     EraseTime,        // erase cut short
     ProgramHold,      // PIC18: programming clock released before P9
-    DischargeTime,    // PIC18: operand clocked before P10 after a programming or erase hold
+    DischargeTime,    // high-voltage discharge cut short: PIC18 operand clocked before P10 after
+                      // a programming or erase hold; PIC16 command sooner than TDIS after the
+                      // End Programming of an externally timed write
     MissingEnd,       // externally timed cycle ended by something other than End Programming
     BeginWithoutLoad, // begin-programming command with nothing loaded since the last cycle
     PartialRow,       // row programmed by a cycle that needs every latch loaded, with one not
+    StaleLatch,       // row write (program memory, ID row) with a latch still holding the word
+                      // a configuration-half write left loaded for another location, not reset
+                      // by the programmer (DS41204G, DS41287C)
     ConfigPulses,     // EPROM configuration word left with fewer pulses than its document asks
     UnknownCommand,   // command code the chip does not implement
     UnsupportedInstruction, // PIC18 core instruction outside the simulated subset

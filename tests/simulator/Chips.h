@@ -43,6 +43,23 @@ inline DeviceRecord F74() {
 inline DeviceRecord C74B() {
     return Device("PIC16C74B", 16, 4096, 0, "OTP");
 }
+// Parts of the three flash documents; the algorithm name is one the simulator does not use
+// to choose them (the part's name does).
+inline DeviceRecord F675() { // DS41191D
+    return Device("PIC12F675", 12, 1024, 128, "Flash");
+}
+inline DeviceRecord F635() { // DS41204G, calibration words at 2008h and 2009h
+    return Device("PIC12F635", 12, 1024, 128, "Flash");
+}
+inline DeviceRecord F690() { // DS41204G
+    return Device("PIC16F690", 16, 4096, 256, "Flash");
+}
+inline DeviceRecord F883() { // DS41287C, 4 latches
+    return Device("PIC16F883", 16, 4096, 256, "Flash");
+}
+inline DeviceRecord F887() { // DS41287C, 8 latches
+    return Device("PIC16F887", 16, 8192, 256, "Flash");
+}
 inline DeviceRecord F452() {
     return Device("PIC18F452", 18, 32768, 256, "18fxx2xx8");
 }
@@ -74,10 +91,12 @@ inline constexpr int Increment = 0x06;
 inline constexpr int Setup2 = 0x07;
 inline constexpr int BeginEraseProgram = 0x08;
 inline constexpr int BulkEraseProgram = 0x09;
+inline constexpr int EndProgrammingFlash = 0x0A; // DS41191D, DS41204G, DS41287C
 inline constexpr int BulkEraseData = 0x0B;
 inline constexpr int EndProgramming = 0x0E;
 inline constexpr int EndProgramming87XA = 0x17;
 inline constexpr int BeginProgramOnly = 0x18;
+inline constexpr int RowErase = 0x11; // DS41204G, DS41287C
 inline constexpr int ChipErase = 0x1F;
 } // namespace Cmd16
 

@@ -278,6 +278,47 @@ std::vector<Case> Cases() {
              b.wire.Command16(Cmd16::Increment);
          },
          "PartialRow=1"},
+        {"DS41204G TPROG2 cut at 2.5 ms", F690(),
+         [](B& b) {
+             b.wire.Load16(Cmd16::LoadProgram, 0x0222);
+             b.wire.Command16(Cmd16::BeginProgramOnly);
+             b.wire.WaitUs(2500);
+             b.wire.Command16(Cmd16::EndProgrammingFlash);
+         },
+         "ProgramTime=1"},
+        {"DS41287C TDIS 50 us after End Programming", F883(),
+         [](B& b) {
+             b.wire.Load16(Cmd16::LoadProgram, 0x0222);
+             b.wire.Command16(Cmd16::BeginProgramOnly);
+             b.wire.WaitMs(2);
+             b.wire.Command16(Cmd16::EndProgrammingFlash);
+             b.wire.WaitUs(50);
+             b.wire.Command16(Cmd16::Increment);
+         },
+         "DischargeTime=1"},
+        {"DS41204G entered VDD first with INTOSC and MCLRE = 0", F690(),
+         [](B& b) {
+             b.wire.Exit();
+             b.chip.Poke(Space::Config, 0, 0x3FD4); // FOSC 100, MCLRE 0
+             b.wire.Enter();
+         },
+         "SupplyOrder=1"},
+        // 2007h leaves latch 3 loaded; the ID row written next lands it on 2003h.
+        {"DS41204G ID written after 2007h without the latch reset", F690(),
+         [](B& b) {
+             b.wire.Load16(Cmd16::LoadConfiguration, 0x3FFF);
+             for (int i = 0; i < 7; ++i) {
+                 b.wire.Command16(Cmd16::Increment);
+             }
+             b.wire.Load16(Cmd16::LoadProgram, 0x3FE7);
+             b.wire.Command16(Cmd16::BeginEraseProgram);
+             b.wire.WaitMs(3);
+             b.wire.Load16(Cmd16::LoadConfiguration, 0x3FF1);
+             b.wire.Command16(Cmd16::BeginEraseProgram);
+             b.wire.WaitMs(3);
+             b.wire.Command16(Cmd16::Increment);
+         },
+         "StaleLatch=1"},
         {"EPROM configuration word with 3 pulses", C74B(),
          [](B& b) {
              b.wire.Load16(Cmd16::LoadConfiguration, 0x3FFF);
@@ -296,6 +337,17 @@ std::vector<Case> Cases() {
         // --- commands and instructions ---
         {"87X has no bulk erase of data memory", F877(),
          [](B& b) { b.wire.Command16(Cmd16::BulkEraseData); }, "UnknownCommand=1"},
+        {"DS41191D has no Row Erase", F675(), [](B& b) { b.wire.Command16(Cmd16::RowErase); },
+         "UnknownCommand=1"},
+        // Bit 5 of End Programming is don't-care on DS41204G (101010 is 001010) and fixed
+        // on DS41191D; neither has the older parts' Setup1.
+        {"DS41191D 101010", F675(), [](B& b) { b.wire.Command16(0x2A); }, "UnknownCommand=1"},
+        {"DS41204G 101010 then Setup1", F690(),
+         [](B& b) {
+             b.wire.Command16(0x2A);
+             b.wire.Command16(Cmd16::Setup1);
+         },
+         "UnknownCommand=1"},
         {"62XA has no 011000", F628A(), [](B& b) { b.wire.Command16(Cmd16::BeginProgramOnly); },
          "UnknownCommand=1"},
         {"PIC18 command 0001", F452(), [](B& b) { b.wire.Command18(0x1, 0x0000); },
