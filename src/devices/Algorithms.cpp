@@ -48,7 +48,7 @@ AlgorithmChoice ChooseAlgorithm(const std::string& key, const std::string& devic
         }
         choice.error = "La clave Algoritmo=" + key + " de " + deviceName +
                        " no nombra ningún algoritmo conocido (" + names + ").";
-    } else if (AlgorithmFamily(choice.name) != family) {
+    } else if ((family == 16 || family == 18) && AlgorithmFamily(choice.name) != family) {
         choice.error = "La clave Algoritmo=" + key + " de " + deviceName +
                        " nombra un algoritmo de la familia " +
                        std::to_string(AlgorithmFamily(choice.name)) +

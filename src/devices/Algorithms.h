@@ -17,7 +17,8 @@ const std::vector<std::string>& KnownAlgorithms();
 int AlgorithmFamily(const std::string& name);
 
 // The document a device section names with "Algoritmo" (any case), checked against the
-// known ones and the section's family. Empty `error` when it is usable.
+// known ones and the family of the section's name (when it is 16 or 18: a PIC12F part takes
+// the document's). Empty `error` when it is usable.
 struct AlgorithmChoice {
     std::string name;  // as KnownAlgorithms writes it
     std::string error; // the message that refuses the section

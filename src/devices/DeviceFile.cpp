@@ -130,17 +130,21 @@ DeviceSection ReadDeviceSection(const IniFile& ini, const std::string& name) {
     s.palConfDef2 = ReadBounded(ini, name, "PalConfDef2", -1, 0, 0x3FFF);
     s.palConf2 = ini.ReadString(name, "PalConf2", PalConf);
     r.Programming = ini.ReadString(name, "Programming", Programming);
+    s.family = FamilyOf(name);
     const std::string algorithm = ini.ReadString(name, "Algoritmo", "");
     if (algorithm.empty()) {
-        r.Algorithm = FallbackAlgorithm(r.Programming, name, FamilyOf(name));
+        r.Algorithm = FallbackAlgorithm(r.Programming, name, s.family);
     } else {
-        const AlgorithmChoice choice = ChooseAlgorithm(algorithm, name, FamilyOf(name));
+        const AlgorithmChoice choice = ChooseAlgorithm(algorithm, name, s.family);
         r.Algorithm = choice.name;
         s.error = choice.error;
+        if (s.family != 16 && s.family != 18 && !choice.name.empty()) {
+            s.family = AlgorithmFamily(choice.name);
+        }
     }
     r.DeviceId = ReadBounded(ini, name, "DeviceID", -1, 0, 0xFFFF);
     // Without a mask the ID names the part in all but its five revision bits.
-    const int32_t defaultMask = FamilyOf(name) == 18 ? DeviceIdMask18 : DeviceIdMask16;
+    const int32_t defaultMask = s.family == 18 ? DeviceIdMask18 : DeviceIdMask16;
     r.DeviceIdMask = ReadBounded(ini, name, "DeviceIDMask", defaultMask, 1, 0xFFFF);
     r.ConfigMasks = ReadIntegerList(ini, name, "PalConfMask");
     // A unit that is no power of two up to 64, or a time outside 1 us to 1 s, gives one

@@ -25,6 +25,9 @@ struct DeviceList {
 
 // Everything selection reads from a device section.
 struct DeviceSection {
+    // 16 or 18 from characters 4 and 5 of the name; a part named otherwise (PIC12F675)
+    // takes the family of the programming document its "Algoritmo" names.
+    int32_t family = 0;
     DeviceRecord record; // Family, WBufSize and DeviceName are filled by the caller
     int32_t palConfDef16 = DeviceDefaults::PalConfDef16;
     std::string palConfDef18 = DeviceDefaults::PalConfDef18;

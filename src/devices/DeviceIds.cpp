@@ -8,10 +8,11 @@ std::vector<DeviceMatch> DevicesWithId(const DeviceList& list, const IniFile& in
                                        int32_t id) {
     std::vector<DeviceMatch> matches;
     for (const DeviceEntry& entry : list.devices) {
-        if (FamilyOf(entry.name) != family) {
+        const DeviceSection section = ReadDeviceSection(ini, entry.name);
+        if (section.family != family) {
             continue;
         }
-        const DeviceRecord r = ReadDeviceSection(ini, entry.name).record;
+        const DeviceRecord& r = section.record;
         if (r.DeviceId >= 0 && (id & r.DeviceIdMask) == r.DeviceId) {
             matches.push_back({entry.name, id & ~r.DeviceIdMask & kRevisionBits});
         }

@@ -7,13 +7,13 @@
 SelectionResult SelectDevice(const std::string& name, const std::string& iniPath,
                              SelectionTargets t) {
     SelectionResult result;
-    int32_t family = FamilyOf(name);
+    IniFile ini = IniFile::Load(iniPath);
+    DeviceSection section = ReadDeviceSection(ini, name);
+    const int32_t family = section.family;
     if (family != 16 && family != 18) {
         result.error = "Familia " + FamilyText(name) + " no reconocida";
         return result;
     }
-    IniFile ini = IniFile::Load(iniPath);
-    DeviceSection section = ReadDeviceSection(ini, name);
     if (!section.error.empty()) {
         result.error = section.error;
         return result;

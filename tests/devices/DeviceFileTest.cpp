@@ -80,9 +80,11 @@ TEST(DeviceFile, ShippedFileHasTheDefaultDeviceAndValidFamilies) {
     bool hasDefault = false;
     for (const DeviceEntry& d : list.devices) {
         hasDefault |= d.name == "PIC16F876A";
-        int family = FamilyOf(d.name);
-        EXPECT_TRUE(family == 16 || family == 18) << d.name;
         DeviceSection s = ReadDeviceSection(ini, d.name);
+        const int family = s.family; // PIC12F parts: their document's
+        EXPECT_TRUE(family == 16 || family == 18) << d.name;
+        EXPECT_TRUE(s.error.empty()) << d.name << ": " << s.error;
+        EXPECT_FALSE(s.record.Algorithm.empty()) << d.name;
         if (family == 16) {
             EXPECT_NE(s.palConfDef16, 0xFFFF) << d.name;
             EXPECT_EQ(std::count(s.palConf.begin(), s.palConf.end(), ' '), 13) << d.name;

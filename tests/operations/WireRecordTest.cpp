@@ -93,6 +93,9 @@ std::vector<std::string> RecordDevice(const std::string& name) {
     for (const bool words : {false, true}) {
         SimBench b(name);
         b.device.WordWrites = words;
+        if (b.device.VppMaxMillivolts > 0) {
+            b.device.AdapterVppMillivolts = b.device.VppMaxMillivolts;
+        }
         FingerprintPort port(*b.port, b.delay);
         Programmer programmer(port, b.delay, b.device, b.host.messages);
         OperationEngine engine(programmer, b.device, b.image, b.config16, b.config18, b.host);
