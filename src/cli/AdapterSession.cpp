@@ -58,8 +58,8 @@ bool AdapterSession::OpenParallelPort(uint16_t portBase) {
     return true;
 }
 
-bool AdapterSession::OpenGpio(const GpioPinMap& map, const std::string& chipPath,
-                              bool emptySocket, const DeviceRecord* socket) {
+bool AdapterSession::OpenGpio(const GpioPinMap& map, const std::string& chipPath, bool emptySocket,
+                              const DeviceRecord* socket) {
     if (!map.Simulated()) {
         auto port = std::make_unique<GpioPort>(HostGpioKernel(), map);
         if (!port->IsOpen()) {

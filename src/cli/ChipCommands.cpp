@@ -11,6 +11,7 @@
 #include "devices/DeviceFile.h"
 #include "image/HexFiles.h"
 #include "operations/OperationEngine.h"
+#include "parts/PartModule.h"
 #include "programmer/GpioAccess.h"
 #include "programmer/GpioPinMap.h"
 #include "simulator/ChipFile.h"
@@ -51,6 +52,7 @@ bool RunOnChip(const ChipCommand& command, const CliOptions& o, Programmer& prog
     TerminalHost host(progress, messages, bench.image, o.scope, o.force);
     OperationEngine engine(programmer, bench.device, bench.image, bench.config16, bench.config18,
                            host);
+    engine.SetCalibration(o.osccal.value_or(-1), o.bandGap.value_or(-1));
     const int shown = messages.Shown();
     const bool completed = (engine.*command.run)();
     if (!completed && messages.Shown() == shown) {
@@ -83,6 +85,11 @@ bool FilesUsable(const CliOptions& o, TerminalMessages& messages) {
 // The image a command starts from: the HEX file of write and verify with the identifier
 // option applied; for a blank check, the whole device. Returns an exit status.
 int PrepareImage(const CliOptions& o, Workbench& bench, TerminalMessages& messages) {
+    if ((o.osccal || o.bandGap) && !MakePart(bench.device)->KeepsCalibration()) {
+        messages.Note("--osccal y --bg solo sirven para los dispositivos que guardan su "
+                      "calibración en 03FFh (PIC12F629/675, PIC16F630/676)");
+        return ExitStatus::Usage;
+    }
     if (o.command == "blank") {
         // The engine checks as far as the image reaches. In the window that is the file
         // or the read last loaded; here there is neither, and a check of nothing would

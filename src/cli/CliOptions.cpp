@@ -28,6 +28,8 @@ constexpr std::array<CommandShape, 10> kCommands = {{
 }};
 
 constexpr size_t kMaxIdentDigits = 16;
+constexpr int64_t kRetlwMask = 0x3C00; // RETLW k: 11 01xx kkkk kkkk
+constexpr int64_t kRetlw = 0x3400;
 
 class Parser {
 public:
@@ -95,7 +97,9 @@ bool Parser::NextWord(const std::string& option, std::string& value) {
 bool Parser::Long(const std::string& word) {
     const size_t eq = word.find('=');
     const std::string name = word.substr(0, eq);
-    static const std::array<std::pair<std::string_view, char>, 16> kLong = {{
+    static const std::array<std::pair<std::string_view, char>, 18> kLong = {{
+        {"--osccal", 'O'},
+        {"--bg", 'B'},
         {"--force", 'F'},
         {"--empty-socket", 'E'},
         {"--device", 'd'},
@@ -117,7 +121,7 @@ bool Parser::Long(const std::string& word) {
         if (name != longName) {
             continue;
         }
-        const bool takesValue = std::string_view("dIACD").find(letter) != std::string_view::npos;
+        const bool takesValue = std::string_view("dIACDOB").find(letter) != std::string_view::npos;
         if (!takesValue) {
             return eq == std::string::npos ? Flag(letter)
                                            : Fail("la opción " + name + " no admite valor");
@@ -239,6 +243,20 @@ bool Parser::Value(char c, const std::string& value) {
         o.ident = value;
         return true;
     }
+    case 'O': {
+        int64_t word = 0;
+        if (value.size() > 4 || !ParseHex(value, word) || (word & kRetlwMask) != kRetlw) {
+            return Fail("OSCCAL '" + value + "': una instrucción RETLW, de 3400 a 37FF");
+        }
+        o.osccal = static_cast<int32_t>(word);
+        return true;
+    }
+    case 'B':
+        if (value.size() != 1 || value[0] < '0' || value[0] > '3') {
+            return Fail("bits BG '" + value + "': de 0 a 3");
+        }
+        o.bandGap = value[0] - '0';
+        return true;
     default:
         return Fail(std::string("opción desconocida -") + c);
     }
@@ -289,8 +307,12 @@ std::string UsageText() {
                         dígitos; familia 18: 16, los ocho bytes de 200000h)
       --empty-socket    con el simulador (o gpio con gpiochip=simulator): zócalo vacío
                         (ningún chip responde)
+      --osccal HEX      PIC12F629/675, PIC16F630/676: OSCCAL (RETLW, 3400-37FF) que se
+                        escribe en 03FFh en lugar del del chip, para un chip que lo perdió
+      --bg N            los bits BG1:BG0 (0-3) de esos chips, en lugar de los del chip
   -y, --yes             responde Sí a las confirmaciones de borrado (sin ella, se niegan)
-      --force           sigue aunque el ID del chip no sea el del dispositivo elegido
+      --force           sigue aunque el ID del chip no sea el del dispositivo elegido, o
+                        aunque el adaptador dé más VPP de la que admite el dispositivo
       --ignore          responde Ignorar a los avisos del lector HEX (por defecto: Abortar)
   -q, --quiet           sin línea de progreso
   -h, --help            este texto

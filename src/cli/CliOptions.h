@@ -16,8 +16,12 @@ struct CliOptions {
     std::string chipPath;
     Scope scope;                      // program memory only unless a scope option is given
     std::optional<std::string> ident; // hexadecimal text of 1 to 16 digits
+    // Factory calibration for a chip that lost its own (PIC12F629/675, PIC16F630/676):
+    // OSCCAL, a RETLW 3400h-37FFh, and the band-gap bits 0-3.
+    std::optional<int32_t> osccal;
+    std::optional<int32_t> bandGap;
     bool yes = false;
-    bool force = false;       // go on with a chip whose device ID is another device's
+    bool force = false;       // another device's chip, or a VPP above the part's maximum
     bool emptySocket = false; // simulator: no chip in the socket
     bool ignore = false;
     bool quiet = false;

@@ -48,3 +48,7 @@ bool TerminalHost::AskGoOnWithOtherChip(const std::string& question) {
     messages_.Note("respuesta: No (--force responde Sí)");
     return false;
 }
+
+bool TerminalHost::AskHighVpp(const std::string& question) {
+    return AskGoOnWithOtherChip(question);
+}

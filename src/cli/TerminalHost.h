@@ -29,6 +29,8 @@ public:
     Scope ReadScope() const override { return scope_; }
     // Another device's chip: only --force goes on.
     bool AskGoOnWithOtherChip(const std::string& question) override;
+    // A programming voltage above the part's maximum: only --force goes on.
+    bool AskHighVpp(const std::string& question) override;
     std::string UnprotectCommand() const override { return "«pravik-cli --yes unprotect»"; }
 
 private:

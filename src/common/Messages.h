@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 
 // Every message the program shows the user goes through one Messages object, so the
@@ -16,4 +17,9 @@ public:
     virtual bool AskYesNo(const std::string& message) = 0;
     // The plain message box of the programming layer (no icon, OK only).
     virtual void ShowMessage(const std::string& message) { ShowInfo(message); }
+    // A line of text asked for, starting from `initial`; none when the user cancels (and
+    // where nobody can be asked).
+    virtual std::optional<std::string> AskText(const std::string&, const std::string&) {
+        return std::nullopt;
+    }
 };

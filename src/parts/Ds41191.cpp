@@ -34,6 +34,7 @@ class Ds41191 : public SelfTimed16 {
 public:
     explicit Ds41191(const DeviceRecord& device) : SelfTimed16(device, kTiming) {}
     std::string Document() const override { return "DS41191D"; }
+    bool KeepsCalibration() const override { return true; }
 
     void LearnChip(Programmer& p) override {
         p.EnterProgMode();

@@ -100,6 +100,9 @@ public:
     virtual void NextDataByte(Programmer& p) = 0;
 
     // --- what the chip keeps of its own: factory calibration ---
+    // True when a program erase takes the calibration with it (DS41191D), so that the user
+    // may give its values.
+    virtual bool KeepsCalibration() const { return false; }
     // Reads it before a command writes or erases anything (DS41191D: OSCCAL at 03FFh and
     // the band-gap bits of 2007h), entering and leaving programming mode when it reads.
     virtual void LearnChip(Programmer&) {}

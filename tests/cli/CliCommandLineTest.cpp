@@ -79,9 +79,11 @@ TEST_F(Cli, MissingDeviceFileFails) {
 TEST_F(Cli, InfoPrintsTheRecordOfTheDeviceNamedInAnyCase) {
     const CliResult r = Run({"info", "--device=pic16f876a"});
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "DeviceName=PIC16F876A\nFamily=16\nProgMem=8192\nEEProm=256\nProgBits=14\n"
-                     "RAM=368\nConfigStart=0x2000\nEEPromStart=0x2100\nProgramming=Flash2\n"
-                     "Algoritmo=DS39589\nWBufSize=8\nDeviceID=0x0E00\nDeviceIDMask=0x3FE0\nPalConfMask=$2FCF\n");
+    EXPECT_EQ(
+        r.out,
+        "DeviceName=PIC16F876A\nFamily=16\nProgMem=8192\nEEProm=256\nProgBits=14\n"
+        "RAM=368\nConfigStart=0x2000\nEEPromStart=0x2100\nProgramming=Flash2\n"
+        "Algoritmo=DS39589\nWBufSize=8\nDeviceID=0x0E00\nDeviceIDMask=0x3FE0\nPalConfMask=$2FCF\n");
     const CliResult f18 = Run({"-dPIC18F452", "info"});
     EXPECT_NE(f18.out.find("Family=18\nProgMem=32768\nEEProm=256\n"), std::string::npos);
     EXPECT_NE(f18.out.find("Programming=18fxx2xx8\n"), std::string::npos);

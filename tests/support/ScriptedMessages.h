@@ -24,6 +24,15 @@ public:
         return Next(yesAnswers, false);
     }
     void ShowMessage(const std::string& message) override { log.push_back({"message", message}); }
+    std::optional<std::string> AskText(const std::string& question, const std::string&) override {
+        log.push_back({"text", question});
+        if (textAnswers.empty()) {
+            return std::nullopt;
+        }
+        std::optional<std::string> a = textAnswers.front();
+        textAnswers.pop_front();
+        return a;
+    }
 
     std::vector<std::string> Texts() const {
         std::vector<std::string> texts;
@@ -34,8 +43,9 @@ public:
     }
 
     std::vector<Record> log;
-    std::deque<bool> abortAnswers; // true = Abort
-    std::deque<bool> yesAnswers;   // true = Yes
+    std::deque<bool> abortAnswers;                      // true = Abort
+    std::deque<bool> yesAnswers;                        // true = Yes
+    std::deque<std::optional<std::string>> textAnswers; // none = Cancel
 
 private:
     static bool Next(std::deque<bool>& answers, bool fallback) {

@@ -164,9 +164,12 @@ private slots:
         QVERIFY(entries[6]->isVisible());
         QVERIFY(!entries[7]->isVisible());
         QVERIFY(!entries[8]->isVisible());
+        // The described entries in their order, then the oscillator calibration of the
+        // parts that keep it in program memory.
         QCOMPARE(Captions(form.findChild<QMenu*>("Accin1")),
                  QStringList({"Blank Check", "Verificar PIC", "Escribir PIC", "Leer PIC",
-                              "Desproteger PIC", "Configurar PIC", "Borrar Programa"}));
+                              "Desproteger PIC", "Configurar PIC", "Borrar Programa",
+                              "Calibración del oscilador..."}));
         QCOMPARE(Captions(form.findChild<QMenu*>("Help1")), QStringList({"Sobre Lumbro"}));
     }
 

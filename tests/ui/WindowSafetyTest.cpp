@@ -168,6 +168,41 @@ private slots:
         QCOMPARE(w.form->StatusPanel(5), QString());
     }
 
+    // A part that takes 12 V on a 13 V adapter: the first command asks, once per
+    // selection; a PIC12F675 shows its oscillator calibration once a command read it, and
+    // takes the one the user gives instead.
+    void ProgrammingVoltageAndOscillatorCalibration() {
+        Window w("PIC16F887");
+        const std::string question =
+            "El PIC16F887 admite como máximo 12 V en MCLR y el adaptador da 13 V. ¿Desea "
+            "continuar?";
+        w.messages.yesAnswers = {false};
+        w.form->findChild<QPushButton*>("BotonLeer")->click();
+        QCOMPARE(w.messages.Texts(), std::vector<std::string>{question});
+        w.messages.log.clear();
+        w.messages.yesAnswers = {true};
+        w.form->findChild<QPushButton*>("BotonLeer")->click();
+        w.form->findChild<QPushButton*>("BotonLeer")->click();
+        QCOMPARE(w.messages.Texts(), (std::vector<std::string>{question, "Operación Completada.",
+                                                               "Operación Completada."}));
+
+        w.Select("PIC12F675");
+        QVERIFY(w.form->findChild<QAction*>("CalibracionPIC1")->isEnabled());
+        w.form->findChild<QPushButton*>("BotonLeer")->click();
+        const uint32_t osccal =
+            w.form->SimulatedAdapter()->Chip()->Peek(Sim::Space::Program, 0x3FF);
+        QCOMPARE(w.form->StatusPanel(6),
+                 QString("OSC=%1").arg(osccal, 4, 16, QChar('0')).toUpper());
+        w.messages.textAnswers = {std::string("3480 1")};
+        w.Run("CalibracionPIC1");
+        w.messages.yesAnswers = {true};
+        w.Run("BorrarPrograma1");
+        QCOMPARE(w.messages.Texts().back(), std::string("Programa borrado."));
+        QCOMPARE(w.form->SimulatedAdapter()->Chip()->Peek(Sim::Space::Program, 0x3FF), 0x3480u);
+        w.Select("PIC16F887");
+        QVERIFY(!w.form->findChild<QAction*>("CalibracionPIC1")->isEnabled());
+    }
+
     // The installed program on a machine without a parallel port: --adapter simulator
     // and a chip file that keeps the chip between runs, whatever device the device file
     // and the settings name.

@@ -187,6 +187,12 @@ void TLumbroForm::RefreshStatus() {
     // The device ID the last operation read from the chip, when it read one.
     const std::optional<int32_t> id = engine_ ? engine_->LastDeviceId() : std::nullopt;
     panels_[5]->setText(id ? QString("ID=%1").arg(*id, 4, 16, QChar('0')).toUpper() : QString());
+    // The factory calibration of a part that keeps it in program memory, as last read:
+    // "OSC=3474", the band-gap bits in the hint.
+    const QString calibration =
+        engine_ ? QString::fromStdString(engine_->CalibrationText()) : QString();
+    panels_[6]->setText(calibration.section(' ', 0, 0).replace("OSCCAL=", "OSC="));
+    panels_[6]->setToolTip(calibration);
 }
 
 QString TLumbroForm::StatusPanel(int index) const {

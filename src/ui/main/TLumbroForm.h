@@ -120,6 +120,9 @@ public slots:
     void Exit1Click();
     void SobreProgramaPIC1Click();
     void ButPalConfClick();
+    // The factory calibration (OSCCAL, band-gap bits) written back after erases of parts
+    // that keep it in program memory, for a chip that lost its own.
+    void CalibracionPIC1Click();
 
 private slots:
     void DeviceEntryClick(QAction* entry);
@@ -177,6 +180,8 @@ private:
     std::string adapter_;
     std::string adapterChoice_;
     std::string chipFile_;
+    int32_t osccalGiven_ = -1;
+    int32_t bandGapGiven_ = -1;
     bool chipFileUsable_ = true;
     GpioKeys gpioKeys_; // [Config] gpio* keys, read with adapter=gpio
     QString lastDir_;   // initial directory of the open and save dialogs

@@ -2,12 +2,14 @@
 
 #include "devices/DeviceFileLookup.h"
 #include "operations/OperationEngine.h"
+#include "parts/PartModule.h"
 #include "ui/dialogs/TPalConfForm.h"
 #include "ui/dialogs/TPalConfForm18.h"
 #include "ui/grid/QtCellTableModel.h"
 #include "ui/grid/QtHexGridView.h"
 #include "workbench/DeviceSelection.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -63,8 +65,12 @@ void TLumbroForm::SelectDevice(QAction* entry) {
     ReloadGrids();
     // The identifier field may have lost digits to the new family's width.
     SyncIdentField();
+    // What was given for the previous chip's calibration is not this one's.
+    osccalGiven_ = -1;
+    bandGapGiven_ = -1;
     if (engine_) {
         engine_->ForgetDeviceId();
+        engine_->SetCalibration(-1, -1);
     }
     RefreshStatus();
     FollowDeviceWithSimulatedChip();
@@ -72,6 +78,8 @@ void TLumbroForm::SelectDevice(QAction* entry) {
 
 void TLumbroForm::ApplyFamilyControls() {
     const bool eeprom = device_.EEProm > 0;
+    Accin1->findChild<QAction*>("CalibracionPIC1")
+        ->setEnabled(MakePart(device_)->KeepsCalibration());
     CBmemdatos->setEnabled(eeprom);
     DatosEditG->setEnabled(eeprom);
     datosModel_->SetEditable(eeprom);

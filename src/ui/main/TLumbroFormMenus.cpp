@@ -41,7 +41,7 @@ void TLumbroForm::BuildMenus() {
         {"BlanckCheck1", "Blank Check"},        {"VerificarPIC1", "Verificar PIC"},
         {"EscribirPIC1", "Escribir PIC"},       {"LeerPIC1", "Leer PIC"},
         {"Desproteger1", "Desproteger PIC"},    {"ConfigurarPIC1", "Configurar PIC"},
-        {"BorrarPrograma1", "Borrar Programa"},
+        {"BorrarPrograma1", "Borrar Programa"}, {"CalibracionPIC1", "Calibración del oscilador..."},
     };
     for (const Entry& e : kActions) {
         QAction* action = Accin1->addAction(e.text);
@@ -49,6 +49,8 @@ void TLumbroForm::BuildMenus() {
     }
     connect(Accin1->findChild<QAction*>("ConfigurarPIC1"), &QAction::triggered, this,
             &TLumbroForm::ButPalConfClick);
+    connect(Accin1->findChild<QAction*>("CalibracionPIC1"), &QAction::triggered, this,
+            &TLumbroForm::CalibracionPIC1Click);
 
     Help1 = menuBar()->addMenu("Ayuda");
     Help1->setObjectName("Help1");

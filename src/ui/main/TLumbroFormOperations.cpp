@@ -83,6 +83,7 @@ OperationEngine& TLumbroForm::Engine() {
         host_ = std::make_unique<MainOperationHost>(*this, *ProcesaForm);
         engine_ = std::make_unique<OperationEngine>(*programmer_, device_, image_, config16_,
                                                     config18_, *host_);
+        engine_->SetCalibration(osccalGiven_, bandGapGiven_);
     }
     return *engine_;
 }

@@ -1,6 +1,7 @@
 #include "ui/qt/QtMessages.h"
 
 #include <QApplication>
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace {
@@ -37,4 +38,12 @@ bool QtMessages::AskYesNo(const std::string& message) {
 void QtMessages::ShowMessage(const std::string& message) {
     QMessageBox box(QMessageBox::NoIcon, Title(), Text(message), QMessageBox::Ok, parent_);
     box.exec();
+}
+
+std::optional<std::string> QtMessages::AskText(const std::string& question,
+                                               const std::string& initial) {
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent_, Title(), Text(question), QLineEdit::Normal,
+                                               Text(initial), &ok);
+    return ok ? std::optional<std::string>(text.toStdString()) : std::nullopt;
 }

@@ -12,6 +12,8 @@ public:
     void ShowInfo(const std::string& message) override;
     bool AskYesNo(const std::string& message) override;
     void ShowMessage(const std::string& message) override;
+    std::optional<std::string> AskText(const std::string& question,
+                                       const std::string& initial) override;
 
 private:
     QWidget* parent_ = nullptr;
