@@ -19,17 +19,8 @@ public:
     explicit Ds30034(const DeviceRecord& device) : Mid16Part(device, DocumentWaits()) {}
     std::string Document() const override { return "DS30034D"; }
 
-    // Load Configuration with 0000h, then the Setup1/Setup2 erase at 2007h (3.3).
-    void Unprotect(Programmer& p) override {
-        ConfigurationStep(p, 0, kStepsToConfigWord);
-        SetupErase(p, waits_.unprotectMs);
-    }
-
-protected:
-    void ProgramWord(Programmer& p, int32_t value) override {
-        TimedWord(p, value, Cmd16::BeginEraseProgram, waits_.wordWriteMs, -1);
-    }
-    bool UnitWritesAllowed() const override { return device_.WriteUnit == 1; }
+    // Load Configuration with 0000h (3.3).
+    void Unprotect(Programmer& p) override { SetupEraseAtConfig(p, 0); }
 };
 
 } // namespace

@@ -43,6 +43,7 @@ public:
     void Unprotect(Programmer&) override {}
 
 protected:
+    bool UnitWritesAllowed() const override { return false; }
     // A word that never reads back gets no more than kMaxPulses and no message: the
     // caller's read-back reports the location.
     void ProgramWord(Programmer& p, int32_t value) override {

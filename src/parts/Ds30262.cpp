@@ -12,19 +12,9 @@ public:
     explicit Ds30262(const DeviceRecord& device) : Mid16Part(device, Mid16Waits{}) {}
     std::string Document() const override { return "DS30262E"; }
 
-    // Ones in bits 4-13 with Load Configuration, then the Setup1/Setup2 erase at 2007h.
-    void Unprotect(Programmer& p) override {
-        ConfigurationStep(p, kErasedWord, kStepsToConfigWord);
-        SetupErase(p, waits_.unprotectMs);
-    }
-
-protected:
-    // The 10 ms the program always waited covers the 8 ms erase-and-program cycle.
-    void ProgramWord(Programmer& p, int32_t value) override {
-        TimedWord(p, value, Cmd16::BeginEraseProgram, waits_.wordWriteMs, -1);
-    }
-    // One latch: the unit is the word, written by the program-only cycle after the erase.
-    bool UnitWritesAllowed() const override { return device_.WriteUnit == 1; }
+    // Ones in bits 4-13 with Load Configuration. Words: the 10 ms the program always
+    // waited cover the 8 ms erase-and-program cycle.
+    void Unprotect(Programmer& p) override { SetupEraseAtConfig(p, kErasedWord); }
 };
 
 } // namespace

@@ -12,16 +12,9 @@ public:
     explicit Ds39025(const DeviceRecord& device) : Mid16Part(device, Mid16Waits{}) {}
     std::string Document() const override { return "DS39025F"; }
 
-    void Unprotect(Programmer& p) override {
-        ConfigurationStep(p, kErasedWord, kStepsToConfigWord);
-        SetupErase(p, waits_.unprotectMs);
-    }
+    void Unprotect(Programmer& p) override { SetupEraseAtConfig(p, kErasedWord); }
 
 protected:
-    void ProgramWord(Programmer& p, int32_t value) override {
-        TimedWord(p, value, Cmd16::BeginEraseProgram, waits_.wordWriteMs, -1);
-    }
-    bool UnitWritesAllowed() const override { return device_.WriteUnit == 1; }
     // The IDs have no erase of their own here: withIds is not used.
     void BulkErase(Programmer& p, bool programMemory, bool) override {
         p.EnterProgMode();

@@ -40,12 +40,7 @@ public:
         p.IcspCommand16(Cmd16::BeginEraseProgram);
         p.GetDelay().SleepMs(waits_.idEraseMs);
     }
-    // Chip Erase takes the IDs too only with the address in configuration memory (2.5.1.3).
-    void Unprotect(Programmer& p) override {
-        p.IcspCommand16(Cmd16::LoadConfiguration, kErasedWord);
-        p.IcspCommand16(Cmd16::ChipErase);
-        p.GetDelay().SleepMs(waits_.unprotectMs);
-    }
+    void Unprotect(Programmer& p) override { ChipEraseAtConfig(p); }
 
 protected:
     void ProgramWord(Programmer& p, int32_t value) override {

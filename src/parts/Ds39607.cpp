@@ -39,12 +39,7 @@ public:
         p.GetDelay().SleepMs(waits_.idEraseMs);
         p.IcspCommand16(Cmd16::EndProgramming2);
     }
-    // Chip Erase takes the IDs too only with the address in configuration memory (3.5.1.3).
-    void Unprotect(Programmer& p) override {
-        p.IcspCommand16(Cmd16::LoadConfiguration, kErasedWord);
-        p.IcspCommand16(Cmd16::ChipErase);
-        p.GetDelay().SleepMs(waits_.unprotectMs);
-    }
+    void Unprotect(Programmer& p) override { ChipEraseAtConfig(p); }
 
 protected:
     void ProgramWord(Programmer& p, int32_t value) override {

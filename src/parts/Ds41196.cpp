@@ -33,10 +33,6 @@ public:
     }
 
 protected:
-    void ProgramWord(Programmer& p, int32_t value) override {
-        TimedWord(p, value, Cmd16::BeginEraseProgram, waits_.wordWriteMs, -1);
-    }
-    bool UnitWritesAllowed() const override { return device_.WriteUnit == 1; }
     // Self-timed from the bulk erase command, which a begin command would cut short.
     void BulkErase(Programmer& p, bool programMemory, bool withIds) override {
         p.EnterProgMode();

@@ -24,13 +24,6 @@ class Ds41204 : public SelfTimed16 {
 public:
     explicit Ds41204(const DeviceRecord& device) : SelfTimed16(device, kTiming) {}
     std::string Document() const override { return "DS41204G"; }
-
-    void Unprotect(Programmer& p) override {
-        BulkEraseHere(p, Cmd16::BulkEraseProgram);
-        p.IcspCommand16(Cmd16::LoadConfiguration, kErasedWord);
-        BulkEraseHere(p, Cmd16::BulkEraseProgram);
-        BulkEraseHere(p, Cmd16::BulkEraseData);
-    }
 };
 
 } // namespace

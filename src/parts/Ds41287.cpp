@@ -9,7 +9,7 @@ namespace {
 // 2.5 ms max, End Programming 001010, then TDIS 100 us); data bytes internally timed
 // (TPROG1 6 ms min); bulk erases self-timed (TERA 6 ms max); CONFIG2 at 2008h. The
 // calibration word at 2009h is cleared only by a program bulk erase with the address on it
-// (§3.4): no flow here puts it there. Code protect off: Fig. 3-21, as DS41204G.
+// (§3.4): no flow here puts it there.
 constexpr SelfTimed16::Timing kTiming = {
     6000,   // TERA
     2000,   // TPROG2
@@ -23,13 +23,6 @@ class Ds41287 : public SelfTimed16 {
 public:
     explicit Ds41287(const DeviceRecord& device) : SelfTimed16(device, kTiming) {}
     std::string Document() const override { return "DS41287C"; }
-
-    void Unprotect(Programmer& p) override {
-        BulkEraseHere(p, Cmd16::BulkEraseProgram);
-        p.IcspCommand16(Cmd16::LoadConfiguration, kErasedWord);
-        BulkEraseHere(p, Cmd16::BulkEraseProgram);
-        BulkEraseHere(p, Cmd16::BulkEraseData);
-    }
 };
 
 } // namespace

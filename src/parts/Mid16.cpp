@@ -104,6 +104,21 @@ void Mid16Part::NextDataByte(Programmer& p) {
     p.IcspCommand16(Cmd16::IncrementAddress);
 }
 
+void Mid16Part::ProgramWord(Programmer& p, int32_t value) {
+    TimedWord(p, value, Cmd16::BeginEraseProgram, waits_.wordWriteMs, -1);
+}
+
+void Mid16Part::SetupEraseAtConfig(Programmer& p, int32_t loaded) {
+    ConfigurationStep(p, loaded, kStepsToConfigWord);
+    SetupErase(p, waits_.unprotectMs);
+}
+
+void Mid16Part::ChipEraseAtConfig(Programmer& p) {
+    p.IcspCommand16(Cmd16::LoadConfiguration, kErasedWord);
+    p.IcspCommand16(Cmd16::ChipErase);
+    p.GetDelay().SleepMs(waits_.unprotectMs);
+}
+
 void Mid16Part::ConfigurationStep(Programmer& p, int32_t loaded, int steps) {
     p.IcspCommand16(Cmd16::LoadConfiguration, static_cast<uint32_t>(loaded));
     for (int i = 0; i < steps; ++i) {

@@ -52,12 +52,17 @@ protected:
     static constexpr int kStepsToDeviceId = 6;   // 2000h to 2006h
     static constexpr int kStepsToConfigWord = 7; // 2000h to 2007h
 
-    // The word where the address counter points, by the document's cycle.
-    virtual void ProgramWord(Programmer& p, int32_t value) = 0;
+    // The word where the address counter points, by the document's cycle. The default is
+    // the erase-and-program cycle 001000 of the oldest documents (DS30262E, DS30034D,
+    // DS41196G, DS39025F), given the part's word time.
+    virtual void ProgramWord(Programmer& p, int32_t value);
     // One memory's bulk erase. withIds: with the address in configuration memory, which
     // takes the IDs with program memory. The default is DS30262E's and DS30034D's: load,
     // bulk erase, a begin command that runs it.
     virtual void BulkErase(Programmer& p, bool programMemory, bool withIds);
+    // One latch: the unit is the word, written by the program-only cycle after the erase.
+    // Parts with rows of latches allow their longer units.
+    bool UnitWritesAllowed() const override { return device_.WriteUnit == 1; }
     // The commands that begin and (-1: none) end the cycle of a unit write.
     virtual int32_t UnitBegin() const { return Cmd16::BeginProgramOnly; }
     virtual int32_t UnitEnd() const { return -1; }
@@ -70,6 +75,12 @@ protected:
     // The Setup1/Setup2 erase of the older parts (DS30262E, DS30034D, DS39025F): Setup1,
     // Setup2 and a begin command start it; after the wait Setup1 and Setup2 end it.
     static void SetupErase(Programmer& p, uint32_t waitMs);
+    // Code-protect disable of the older parts: Load Configuration with `loaded`, the walk
+    // to 2007h, then the Setup1/Setup2 erase (DS30262E 4.1, DS30034D 3.3, DS39025F 2.5.2).
+    void SetupEraseAtConfig(Programmer& p, int32_t loaded);
+    // Chip Erase 011111 with the address in configuration memory, where it takes the IDs
+    // too (DS39589B 2.5.1.3, DS39607B 3.5.1.3).
+    void ChipEraseAtConfig(Programmer& p);
     // Load, begin, the word's time, and an end command when the cycle has one.
     static void TimedWord(Programmer& p, int32_t value, int32_t begin, uint32_t waitMs,
                           int32_t end);

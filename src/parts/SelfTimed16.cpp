@@ -117,6 +117,13 @@ void SelfTimed16::WriteDataByte(Programmer& p, int32_t, int32_t value) {
     WaitCycle(p, static_cast<int32_t>(timing_.dataUs));
 }
 
+void SelfTimed16::Unprotect(Programmer& p) {
+    BulkEraseHere(p, Cmd16::BulkEraseProgram);
+    p.IcspCommand16(Cmd16::LoadConfiguration, kErasedWord);
+    BulkEraseHere(p, Cmd16::BulkEraseProgram);
+    BulkEraseHere(p, Cmd16::BulkEraseData);
+}
+
 std::string SelfTimed16::EntryAdvice() const {
     return " Un " + device_.DeviceName +
            " configurado con el oscilador interno y MCLR desactivado (FOSC = 100 o 101, MCLRE "

@@ -32,6 +32,9 @@ public:
     void EraseIds(Programmer&, int32_t) override {}
     void EraseConfig(Programmer&) override {}
     void WriteDataByte(Programmer& p, int32_t address, int32_t value) override;
+    // Code protect off (DS41204G Fig. 3-20, DS41287C Fig. 3-21): Bulk Erase PM, Load
+    // Configuration, Bulk Erase PM, Bulk Erase DM; the calibration words are kept.
+    void Unprotect(Programmer& p) override;
     std::string EntryAdvice() const override;
 
 protected:

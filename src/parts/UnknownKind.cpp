@@ -18,6 +18,7 @@ public:
 
 protected:
     void ProgramWord(Programmer& p, int32_t) override { p.Msg().ShowMessage(kNoKindMessage); }
+    bool UnitWritesAllowed() const override { return false; }
 };
 
 // A family 18 kind the program does not know: locations written through the buffer, but

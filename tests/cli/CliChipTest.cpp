@@ -13,20 +13,6 @@ namespace {
 
 const char* const kDone = "Operación Completada.\n";
 
-std::unique_ptr<Sim::Target> LoadedChip(const std::string& device, const std::string& path) {
-    DeviceRecord record;
-    MemoryImage image;
-    ConfigWord16 config16;
-    ConfigWords18 config18;
-    MemorySettingsStore settings;
-    SelectDevice(device, ShippedIni(),
-                 SelectionTargets{record, image, config16, config18, settings});
-    std::unique_ptr<Sim::Target> chip = Sim::MakeTarget(record);
-    std::string error;
-    EXPECT_TRUE(Sim::LoadChip(*chip, path, error)) << error;
-    return chip;
-}
-
 std::string SmallHex(const std::string& words) {
     return HexRecord(0, "00", words) + "\r\n:00000001FF\r\n";
 }

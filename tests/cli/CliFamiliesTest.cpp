@@ -15,22 +15,6 @@ namespace {
 
 const char* const kDone = "Operación Completada.\n";
 
-std::unique_ptr<Sim::Target> ChipOf(const std::string& device, const std::string& path) {
-    DeviceRecord record;
-    MemoryImage image;
-    ConfigWord16 config16;
-    ConfigWords18 config18;
-    MemorySettingsStore settings;
-    SelectDevice(device, ShippedIni(),
-                 SelectionTargets{record, image, config16, config18, settings});
-    std::unique_ptr<Sim::Target> chip = Sim::MakeTarget(record);
-    std::string error;
-    if (std::filesystem::exists(path)) {
-        EXPECT_TRUE(Sim::LoadChip(*chip, path, error)) << error;
-    }
-    return chip;
-}
-
 // The calibration a chip keeps: OSCCAL and the band-gap bits, or the calibration words.
 std::vector<uint32_t> CalibrationOf(Sim::Target& chip, int32_t words) {
     std::vector<uint32_t> c;
@@ -69,7 +53,7 @@ TEST_F(Cli, NewFamiliesRunEveryCommandAndKeepTheirCalibration) {
     for (const Case& c :
          {Case{"PIC12F675", 1024}, Case{"PIC16F690", 4096}, Case{"PIC16F887", 8192}}) {
         std::filesystem::remove(Chip());
-        const std::vector<uint32_t> factory = CalibrationOf(*ChipOf(c.device, Chip()), c.words);
+        const std::vector<uint32_t> factory = CalibrationOf(*LoadedChip(c.device, Chip()), c.words);
         const std::string hex = dir.Write("full.hex", FullImage(c.words));
         auto run = [&](std::vector<std::string> args) {
             args.insert(args.begin(), "--force"); // the 12 V PIC16F887 on a 13 V adapter
@@ -85,7 +69,7 @@ TEST_F(Cli, NewFamiliesRunEveryCommandAndKeepTheirCalibration) {
         EXPECT_EQ(run({"--yes", "unprotect"}).status, 0) << c.device;
         const CliResult blank = run({"-peci", "blank"});
         EXPECT_EQ(blank.status, 0) << c.device << blank.err;
-        auto chip = ChipOf(c.device, Chip());
+        auto chip = LoadedChip(c.device, Chip());
         EXPECT_EQ(CalibrationOf(*chip, c.words), factory) << c.device;
     }
 }
@@ -93,13 +77,13 @@ TEST_F(Cli, NewFamiliesRunEveryCommandAndKeepTheirCalibration) {
 // DS41191D under CP: program memory reads zeros, but for OSCCAL, and the read says why.
 TEST_F(Cli, ProtectedTwelveF675ReadsZerosButItsOscillatorCalibration) {
     {
-        auto chip = ChipOf("PIC12F675", Chip());
+        auto chip = LoadedChip("PIC12F675", Chip());
         chip->Poke(Sim::Space::Program, 0, 0x2805);
         chip->Poke(Sim::Space::Config, 0, chip->Peek(Sim::Space::Config, 0) & ~0x80u); // CP
         std::string error;
         ASSERT_TRUE(Sim::SaveChip(*chip, Chip(), error)) << error;
     }
-    const uint32_t osccal = ChipOf("PIC12F675", Chip())->Peek(Sim::Space::Program, 0x3FF);
+    const uint32_t osccal = LoadedChip("PIC12F675", Chip())->Peek(Sim::Space::Program, 0x3FF);
     const CliResult read = OnChip("PIC12F675", {"read", "-"});
     EXPECT_EQ(read.status, 0) << read.err;
     const std::string zeros(64, '0');
@@ -113,7 +97,7 @@ TEST_F(Cli, ProtectedTwelveF675ReadsZerosButItsOscillatorCalibration) {
 // the value the user gives is written instead.
 TEST_F(Cli, LostOscillatorCalibrationIsReportedAndTheGivenOneWritten) {
     {
-        auto chip = ChipOf("PIC12F629", Chip());
+        auto chip = LoadedChip("PIC12F629", Chip());
         chip->Poke(Sim::Space::Program, 0x3FF, 0x3FFF);
         std::string error;
         ASSERT_TRUE(Sim::SaveChip(*chip, Chip(), error)) << error;
@@ -122,14 +106,14 @@ TEST_F(Cli, LostOscillatorCalibrationIsReportedAndTheGivenOneWritten) {
     EXPECT_NE(reported.err.find("se lee como 3FFF, que no es una instrucción RETLW"),
               std::string::npos)
         << reported.err;
-    EXPECT_EQ(ChipOf("PIC12F629", Chip())->Peek(Sim::Space::Program, 0x3FF), 0x3FFFu);
+    EXPECT_EQ(LoadedChip("PIC12F629", Chip())->Peek(Sim::Space::Program, 0x3FF), 0x3FFFu);
 
     EXPECT_EQ(OnChip("PIC12F629", {"--osccal", "12", "--yes", "erase"}).status, 2); // no RETLW
     EXPECT_EQ(OnChip("PIC16F690", {"--osccal", "3480", "--yes", "erase"}).status, 2);
     const CliResult given =
         OnChip("PIC12F629", {"--osccal", "3480", "--bg", "2", "--yes", "erase"});
     EXPECT_EQ(given.status, 0) << given.err;
-    auto chip = ChipOf("PIC12F629", Chip());
+    auto chip = LoadedChip("PIC12F629", Chip());
     EXPECT_EQ(chip->Peek(Sim::Space::Program, 0x3FF), 0x3480u);
     EXPECT_EQ(chip->Peek(Sim::Space::Config, 0) & 0x3000, 0x2000u);
 }

@@ -1,6 +1,13 @@
 #pragma once
 #include "cli/CliRun.h"
+#include "common/SettingsStore.h"
+#include "simulator/ChipFile.h"
+#include "simulator/MakeTarget.h"
 #include "support/TempDir.h"
+#include "workbench/DeviceSelection.h"
+
+#include <filesystem>
+#include <memory>
 
 #include <fstream>
 #include <iterator>
@@ -13,6 +20,10 @@
 inline std::string ShippedIni() {
     return std::string(PRAVIK_SOURCE_DIR) + "/data/Pravik.ini";
 }
+
+// The simulated chip of `device` as the chip file at `path` keeps it (a fresh one when
+// there is no file yet).
+inline std::unique_ptr<Sim::Target> LoadedChip(const std::string& device, const std::string& path);
 
 inline std::string Fixture(const std::string& name) {
     return std::string(PRAVIK_TESTDATA_DIR) + "/hex/" + name;
@@ -51,3 +62,18 @@ protected:
     }
     std::string Chip() const { return dir.File("chip.hex"); }
 };
+
+inline std::unique_ptr<Sim::Target> LoadedChip(const std::string& device, const std::string& path) {
+    DeviceRecord record;
+    MemoryImage image;
+    ConfigWord16 config16;
+    ConfigWords18 config18;
+    MemorySettingsStore settings;
+    SelectDevice(device, ShippedIni(), SelectionTargets{record, image, config16, config18, settings});
+    std::unique_ptr<Sim::Target> chip = Sim::MakeTarget(record);
+    std::string error;
+    if (std::filesystem::exists(path)) {
+        EXPECT_TRUE(Sim::LoadChip(*chip, path, error)) << error;
+    }
+    return chip;
+}
