@@ -7,6 +7,7 @@
 //   cat <dir>/*.txt > tests/data/wire/golden.txt
 #include "common/HexText.h"
 #include "devices/DeviceFile.h"
+#include "operations/ShippedDevices.h"
 #include "operations/SimBench.h"
 
 #include <algorithm>
@@ -55,15 +56,6 @@ private:
     uint64_t hash_ = kOffset;
     uint64_t writes_ = 0;
 };
-
-std::vector<std::string> ShippedNames() {
-    std::vector<std::string> names;
-    for (const DeviceEntry& d :
-         ReadDeviceList(IniFile::Load(PRAVIK_SOURCE_DIR "/data/Pravik.ini")).devices) {
-        names.push_back(d.name);
-    }
-    return names;
-}
 
 // An image with every memory in use: program words or bytes from a fixed pattern (the
 // first 1024 cells: every write unit, the boot block and multi-panel writes of the PIC18
@@ -158,5 +150,5 @@ TEST_P(Wire, EveryCommandKeepsItsRecordedWire) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Shipped, Wire, ::testing::ValuesIn(ShippedNames()),
+INSTANTIATE_TEST_SUITE_P(Shipped, Wire, ::testing::ValuesIn(ShippedDeviceNames()),
                          [](const auto& info) { return info.param; });
