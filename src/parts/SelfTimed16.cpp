@@ -117,9 +117,9 @@ void SelfTimed16::WriteDataByte(Programmer& p, int32_t, int32_t value) {
     WaitCycle(p, static_cast<int32_t>(timing_.dataUs));
 }
 
-std::string SelfTimed16::EntryAdvice() const {
-    return " Un " + device_.DeviceName +
-           " configurado con el oscilador interno y MCLR desactivado (FOSC = 100 o 101, MCLRE "
-           "= 0) solo entra en programación si el adaptador da VPP antes que VDD: véase el "
-           "README.";
+Phrase SelfTimed16::EntryAdvice() const {
+    return Say("parts", "Un %1 configurado con el oscilador interno y MCLR desactivado (FOSC = "
+                        "100 o 101, MCLRE = 0) solo entra en programación si el adaptador da VPP "
+                        "antes que VDD: véase el README.")
+        .Arg(device_.DeviceName);
 }

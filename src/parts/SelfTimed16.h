@@ -32,7 +32,7 @@ public:
     void EraseIds(Programmer&, int32_t) override {}
     void EraseConfig(Programmer&) override {}
     void WriteDataByte(Programmer& p, int32_t address, int32_t value) override;
-    std::string EntryAdvice() const override;
+    Phrase EntryAdvice() const override;
 
 protected:
     void ProgramWord(Programmer& p, int32_t value) override;
