@@ -489,6 +489,10 @@ Exit status: 0 completed, 1 an operation or a file failed, 2 usage error.
         <source>respuesta: No (--force responde Sí)</source>
         <translation>answer: No (--force answers Yes)</translation>
     </message>
+    <message>
+        <source>«pravik-cli --yes unprotect»</source>
+        <translation>&quot;pravik-cli --yes unprotect&quot;</translation>
+    </message>
 </context>
 <context>
     <name>TerminalMessages</name>

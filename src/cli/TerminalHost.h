@@ -31,7 +31,9 @@ public:
     bool AskGoOnWithOtherChip(const Phrase& question) override;
     // A programming voltage above the part's maximum: only --force goes on.
     bool AskHighVpp(const Phrase& question) override;
-    Phrase UnprotectCommand() const override { return "«pravik-cli --yes unprotect»"; }
+    Phrase UnprotectCommand() const override {
+        return Say("TerminalHost", "«pravik-cli --yes unprotect»");
+    }
 
 private:
     ProgressLine& progress_;
