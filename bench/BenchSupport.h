@@ -18,10 +18,10 @@ public:
 // Answers every question (Abort, Yes) and counts the messages shown.
 class SilentMessages : public Messages {
 public:
-    void ShowError(const std::string&) override { ++shown; }
-    bool AskAbortIgnore(const std::string&) override { return ++shown, true; }
-    void ShowInfo(const std::string&) override {}
-    bool AskYesNo(const std::string&) override { return true; }
+    void ShowError(const Phrase&) override { ++shown; }
+    bool AskAbortIgnore(const Phrase&) override { return ++shown, true; }
+    void ShowInfo(const Phrase&) override {}
+    bool AskYesNo(const Phrase&) override { return true; }
     int shown = 0;
 };
 

@@ -37,10 +37,10 @@ public:
     void RefreshStatus() override {}
     void ImageChanged() override {}
     Scope ReadScope() const override { return Scope{true, false, false, false}; }
-    void ShowError(const std::string& m) override { errors += m; }
-    bool AskAbortIgnore(const std::string&) override { return true; }
-    void ShowInfo(const std::string&) override {}
-    bool AskYesNo(const std::string&) override { return true; }
+    void ShowError(const Phrase& m) override { errors += m; }
+    bool AskAbortIgnore(const Phrase&) override { return true; }
+    void ShowInfo(const Phrase&) override {}
+    bool AskYesNo(const Phrase&) override { return true; }
     std::string errors;
 };
 

@@ -24,15 +24,15 @@ public:
     explicit FuzzMessages(uint8_t abortBits = 0, int bitCount = 4)
         : abortBits_(abortBits), bitCount_(bitCount) {}
 
-    void ShowError(const std::string& message) override { Count(message); }
-    bool AskAbortIgnore(const std::string& message) override {
+    void ShowError(const Phrase& message) override { Count(message); }
+    bool AskAbortIgnore(const Phrase& message) override {
         Count(message);
         const bool abort = ((abortBits_ >> (questions_ % bitCount_)) & 1) != 0;
         ++questions_;
         return abort;
     }
-    void ShowInfo(const std::string& message) override { Count(message); }
-    bool AskYesNo(const std::string& message) override {
+    void ShowInfo(const Phrase& message) override { Count(message); }
+    bool AskYesNo(const Phrase& message) override {
         Count(message);
         return false;
     }

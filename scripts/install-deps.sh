@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian/Ubuntu packages the build, the tests, the demo and the package need,
-# when missing. Qt's Spanish translation is loaded by the window; the validators of the
+# when missing. Qt's Spanish translation is loaded by the window; Qt's LinguistTools build the
+# English translation of both programs; the validators of the
 # desktop entry, metainfo and manual pages and the .deb tools serve the install test.
 set -euo pipefail
 packages=(
@@ -9,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth gputils srecord
   clang libclang-rt-14-dev
-  qt6-translations-l10n
+  qt6-translations-l10n qt6-tools-dev qt6-l10n-tools
   desktop-file-utils appstream man-db dpkg-dev file lintian
 )
 missing=()

@@ -15,7 +15,7 @@ std::unique_ptr<Sim::Target> AdapterSession::SimulatedChip(const std::string& ch
     const DeviceRecord& model = socket != nullptr ? *socket : device_;
     std::unique_ptr<Sim::Target> chip = Sim::MakeTarget(model);
     if (!chip) {
-        messages_.Note("no hay chip simulado para " + model.DeviceName);
+        messages_.Note(Say("AdapterSession", "no hay chip simulado para %1").Arg(model.DeviceName));
         return nullptr;
     }
     if (!chipPath.empty() && !chipLock_.Acquire(chipPath, messages_)) {
@@ -23,9 +23,10 @@ std::unique_ptr<Sim::Target> AdapterSession::SimulatedChip(const std::string& ch
     }
     std::error_code ec;
     if (!chipPath.empty() && std::filesystem::exists(chipPath, ec)) {
-        std::string error;
+        Phrase error;
         if (!Sim::LoadChip(*chip, chipPath, error)) {
-            messages_.Note("fichero de chip " + chipPath + ": " + error);
+            messages_.Note(
+                Say("AdapterSession", "fichero de chip %1: %2").Arg(chipPath).Arg(error));
             return nullptr;
         }
     }
@@ -90,9 +91,9 @@ bool AdapterSession::SaveChip() {
     if (chipPath_.empty() || simulatedPort_ == nullptr || simulatedPort_->Chip() == nullptr) {
         return true;
     }
-    std::string error;
+    Phrase error;
     if (!Sim::SaveChip(*simulatedPort_->Chip(), chipPath_, error)) {
-        messages_.Note("fichero de chip " + chipPath_ + ": " + error);
+        messages_.Note(Say("AdapterSession", "fichero de chip %1: %2").Arg(chipPath_).Arg(error));
         return false;
     }
     return true;

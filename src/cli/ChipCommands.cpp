@@ -1,4 +1,5 @@
 #include "cli/AdapterSession.h"
+#include "cli/CliLanguage.h"
 #include "cli/Commands.h"
 #include "cli/Detect.h"
 #include "cli/ExitStatus.h"
@@ -57,7 +58,7 @@ bool RunOnChip(const ChipCommand& command, const CliOptions& o, Programmer& prog
     const bool completed = (engine.*command.run)();
     if (!completed && messages.Shown() == shown) {
         // The window ends some refusals silently; a script needs to be told.
-        messages.Note(o.command + ": no se ha completado");
+        messages.Note(Say("ChipCommands", "%1: no se ha completado").Arg(o.command));
     }
     return completed;
 }
@@ -86,8 +87,9 @@ bool FilesUsable(const CliOptions& o, TerminalMessages& messages) {
 // option applied; for a blank check, the whole device. Returns an exit status.
 int PrepareImage(const CliOptions& o, Workbench& bench, TerminalMessages& messages) {
     if ((o.osccal || o.bandGap) && !MakePart(bench.device)->KeepsCalibration()) {
-        messages.Note("--osccal y --bg solo sirven para los dispositivos que guardan su "
-                      "calibración en 03FFh (PIC12F629/675, PIC16F630/676)");
+        messages.Note(Say("ChipCommands", "--osccal y --bg solo sirven para los dispositivos que "
+                                          "guardan su calibración en 03FFh (PIC12F629/675, "
+                                          "PIC16F630/676)"));
         return ExitStatus::Usage;
     }
     if (o.command == "blank") {
@@ -112,7 +114,11 @@ int PrepareImage(const CliOptions& o, Workbench& bench, TerminalMessages& messag
 void PrintDetection(const Detection& d) {
     std::printf("ID=%s\n", Hex(d.id, 4).c_str());
     for (const DeviceMatch& m : d.devices) {
-        std::printf("%s (revisión %d)\n", m.name.c_str(), m.revision);
+        std::printf(
+            "%s\n",
+            Said(
+                Say("ChipCommands", "%1 (revisión %2)").Arg(m.name).Arg(std::to_string(m.revision)))
+                .c_str());
     }
     std::fflush(stdout);
 }
@@ -124,16 +130,19 @@ int DetectionFailure(const Detection& d, TerminalMessages& messages) {
         return ExitStatus::Failed;
     }
     if (d.devices.empty()) {
-        messages.Note("ningún dispositivo del fichero tiene el ID " + Hex(d.id, 4) +
-                      " (los OTP no tienen ID: indique --device)");
+        messages.Note(Say("ChipCommands", "ningún dispositivo del fichero tiene el ID %1 (los OTP "
+                                          "no tienen ID: indique --device)")
+                          .Arg(Hex(d.id, 4)));
         return ExitStatus::Failed;
     }
     std::string names;
     for (const DeviceMatch& m : d.devices) {
         names += (names.empty() ? "" : ", ") + m.name;
     }
-    messages.Note("varios dispositivos del fichero tienen el ID " + Hex(d.id, 4) + ": " + names +
-                  "; indique --device");
+    messages.Note(
+        Say("ChipCommands", "varios dispositivos del fichero tienen el ID %1: %2; indique --device")
+            .Arg(Hex(d.id, 4))
+            .Arg(names));
     return ExitStatus::Usage;
 }
 
@@ -172,7 +181,7 @@ int DetectAndSelect(const CliOptions& o, const DeviceList& list, Programmer& pro
         return ExitStatus::Ok;
     }
     const DeviceMatch& only = d.devices.front();
-    messages.Note("detectado " + only.name + " (ID=" + Hex(d.id, 4) + ")");
+    messages.Note(Say("ChipCommands", "detectado %1 (ID=%2)").Arg(only.name).Arg(Hex(d.id, 4)));
     return SelectInto(bench, only.name, iniPath, messages) ? ExitStatus::Ok : ExitStatus::Failed;
 }
 
@@ -194,8 +203,8 @@ int RunOnAdapter(const CliOptions& o, const DeviceList& list, Workbench& bench,
     }
     const bool simulatedChip = kind == "simulator" || (kind == "gpio" && pinMap.Simulated());
     if ((!o.chipPath.empty() || o.emptySocket) && !simulatedChip) {
-        messages.Note("--chip y --empty-socket necesitan el adaptador simulator (o gpio con "
-                      "gpiochip=simulator)");
+        messages.Note(Say("ChipCommands", "--chip y --empty-socket necesitan el adaptador "
+                                          "simulator (o gpio con gpiochip=simulator)"));
         return ExitStatus::Usage;
     }
     AdapterSession adapter(bench.device, messages);
@@ -206,8 +215,9 @@ int RunOnAdapter(const CliOptions& o, const DeviceList& list, Workbench& bench,
         std::string name = o.chipPath.empty() ? "" : Sim::ChipFileDevice(o.chipPath, list, ini);
         name = name.empty() ? FindDevice(list, RememberedDevice()) : name;
         if (name.empty() || !SelectInto(socket, name, bench.iniPath, messages)) {
-            messages.Note("con el simulador hay que decir qué chip está en el zócalo: indique "
-                          "--device, o --chip con un fichero de chip ya escrito");
+            messages.Note(Say("ChipCommands", "con el simulador hay que decir qué chip está en el "
+                                              "zócalo: indique --device, o --chip con un fichero "
+                                              "de chip ya escrito"));
             return ExitStatus::Usage;
         }
     }
@@ -236,7 +246,7 @@ int RunChipCommand(const CliOptions& o, const DeviceList& list, Workbench& bench
                    TerminalMessages& messages, ProgressLine& progress, bool detect) {
     const ChipCommand* command = FindChipCommand(o.command);
     if (command == nullptr && o.command != "detect") {
-        messages.Note("orden desconocida '" + o.command + "'");
+        messages.Note(Say("CliOptions", "orden desconocida '%1'").Arg(o.command));
         return ExitStatus::Usage;
     }
     if (!FilesUsable(o, messages)) {

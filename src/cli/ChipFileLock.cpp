@@ -30,14 +30,18 @@ bool ChipFileLock::Acquire(const std::string& chipPath, TerminalMessages& messag
     for (;;) {
         fd_ = ::open(lockPath_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
         if (fd_ < 0) {
-            messages.Note("fichero de chip " + chipPath + ": no se puede crear " + lockPath_ +
-                          ": " + SystemErrorText(errno));
+            messages.Note(Say("ChipFileLock", "fichero de chip %1: no se puede crear %2: %3")
+                              .Arg(chipPath)
+                              .Arg(lockPath_)
+                              .Arg(SystemErrorText(errno)));
             return false;
         }
         if (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
             if (!told) {
-                messages.Note("el fichero de chip " + chipPath +
-                              " está en uso por otra orden de pravik-cli: esperando a que termine");
+                messages.Note(Say("ChipFileLock",
+                                  "el fichero de chip %1 está en uso por otra orden "
+                                  "de pravik-cli: esperando a que termine")
+                                  .Arg(chipPath));
                 told = true;
             }
             // Ctrl-C while waiting gives up: nothing has been touched yet.
@@ -45,7 +49,7 @@ bool ChipFileLock::Acquire(const std::string& chipPath, TerminalMessages& messag
                 if (errno != EINTR || InterruptRequested()) {
                     ::close(fd_);
                     fd_ = -1;
-                    messages.ShowInfo("Acción interrumpida.");
+                    messages.ShowInfo(Say("operations", "Acción interrumpida."));
                     return false;
                 }
             }

@@ -1,6 +1,7 @@
 #include "cli/CliOptions.h"
 
 #include "common/HexText.h"
+#include "common/Language.h"
 
 #include <algorithm>
 #include <array>
@@ -46,7 +47,7 @@ private:
     void Positional(const std::string& word);
     bool CheckCommand();
     void SetScope(bool Scope::*area);
-    bool Fail(const std::string& message) {
+    bool Fail(const Phrase& message) {
         if (out_.error.empty()) {
             out_.error = message;
         }
@@ -60,6 +61,16 @@ private:
 };
 
 ParsedCommandLine Parser::Run() {
+    // The language first, so that an error earlier on the line is told in it.
+    for (size_t i = 0; i < args_.size() && args_[i] != "--"; ++i) {
+        Language language = Language::Spanish;
+        if (args_[i] == "--lang" && i + 1 < args_.size() && LanguageNamed(args_[i + 1], language)) {
+            out_.options.lang = args_[i + 1];
+        } else if (args_[i].rfind("--lang=", 0) == 0 &&
+                   LanguageNamed(args_[i].substr(7), language)) {
+            out_.options.lang = args_[i].substr(7);
+        }
+    }
     bool optionsEnded = false;
     while (next_ < args_.size()) {
         const std::string& word = args_[next_++];
@@ -87,7 +98,7 @@ void Parser::Positional(const std::string& word) {
 
 bool Parser::NextWord(const std::string& option, std::string& value) {
     if (next_ >= args_.size()) {
-        return Fail("la opción " + option + " necesita un valor");
+        return Fail(Say("CliOptions", "la opción %1 necesita un valor").Arg(option));
     }
     value = args_[next_++];
     return true;
@@ -97,34 +108,22 @@ bool Parser::NextWord(const std::string& option, std::string& value) {
 bool Parser::Long(const std::string& word) {
     const size_t eq = word.find('=');
     const std::string name = word.substr(0, eq);
-    static const std::array<std::pair<std::string_view, char>, 18> kLong = {{
-        {"--osccal", 'O'},
-        {"--bg", 'B'},
-        {"--force", 'F'},
-        {"--empty-socket", 'E'},
-        {"--device", 'd'},
-        {"--ini", 'I'},
-        {"--adapter", 'A'},
-        {"--chip", 'C'},
-        {"--ident", 'D'},
-        {"--program", 'p'},
-        {"--eeprom", 'e'},
-        {"--config", 'c'},
-        {"--id", 'i'},
-        {"--yes", 'y'},
-        {"--ignore", 'G'},
-        {"--quiet", 'q'},
-        {"--help", 'h'},
-        {"--version", 'V'},
+    static const std::array<std::pair<std::string_view, char>, 19> kLong = {{
+        {"--osccal", 'O'}, {"--bg", 'B'},      {"--force", 'F'},   {"--empty-socket", 'E'},
+        {"--device", 'd'}, {"--ini", 'I'},     {"--adapter", 'A'}, {"--chip", 'C'},
+        {"--ident", 'D'},  {"--program", 'p'}, {"--eeprom", 'e'},  {"--config", 'c'},
+        {"--id", 'i'},     {"--yes", 'y'},     {"--ignore", 'G'},  {"--quiet", 'q'},
+        {"--help", 'h'},   {"--version", 'V'}, {"--lang", 'L'},
     }};
     for (const auto& [longName, letter] : kLong) {
         if (name != longName) {
             continue;
         }
-        const bool takesValue = std::string_view("dIACDOB").find(letter) != std::string_view::npos;
+        const bool takesValue = std::string_view("dIACDOBL").find(letter) != std::string_view::npos;
         if (!takesValue) {
-            return eq == std::string::npos ? Flag(letter)
-                                           : Fail("la opción " + name + " no admite valor");
+            return eq == std::string::npos
+                       ? Flag(letter)
+                       : Fail(Say("CliOptions", "la opción %1 no admite valor").Arg(name));
         }
         std::string value;
         if (eq != std::string::npos) {
@@ -134,7 +133,7 @@ bool Parser::Long(const std::string& word) {
         }
         return Value(letter, value);
     }
-    return Fail("opción desconocida " + name);
+    return Fail(Say("CliOptions", "opción desconocida %1").Arg(name));
 }
 
 bool Parser::Shorts(const std::string& word) {
@@ -144,7 +143,7 @@ bool Parser::Shorts(const std::string& word) {
             // Only the documented letters: the long options' internal letters are not
             // short options.
             if (std::string_view("peciyqh").find(c) == std::string_view::npos) {
-                return Fail(std::string("opción desconocida -") + c);
+                return Fail(Say("CliOptions", "opción desconocida -%1").Arg(std::string(1, c)));
             }
             if (!Flag(c)) {
                 return false;
@@ -206,14 +205,14 @@ bool Parser::Flag(char c) {
         o.version = true;
         return true;
     default:
-        return Fail(std::string("opción desconocida -") + c);
+        return Fail(Say("CliOptions", "opción desconocida -%1").Arg(std::string(1, c)));
     }
 }
 
 bool Parser::Value(char c, const std::string& value) {
     CliOptions& o = out_.options;
     if (value.empty()) {
-        return Fail("valor vacío en una opción");
+        return Fail(Say("CliOptions", "valor vacío en una opción"));
     }
     switch (c) {
     case 'd':
@@ -227,10 +226,19 @@ bool Parser::Value(char c, const std::string& value) {
         return true;
     case 'A':
         if (value != "parport" && value != "simulator" && value != "gpio") {
-            return Fail("adaptador desconocido '" + value + "' (parport, gpio o simulator)");
+            return Fail(Say("CliOptions", "adaptador desconocido '%1' (parport, gpio o simulator)")
+                            .Arg(value));
         }
         o.adapter = value;
         return true;
+    case 'L': {
+        Language language = Language::Spanish;
+        if (!LanguageNamed(value, language)) {
+            return Fail(Say("CliOptions", "idioma desconocido '%1' (es o en)").Arg(value));
+        }
+        o.lang = value;
+        return true;
+    }
     case 'D': {
         // Four digits on family 16, sixteen (the eight ID bytes) on family 18: the device
         // is not known yet, so the length is checked when the identifier is applied.
@@ -238,7 +246,8 @@ bool Parser::Value(char c, const std::string& value) {
         if (value.size() > kMaxIdentDigits ||
             !ParseHex(value.substr(0, std::min<size_t>(value.size(), 8)), digits) ||
             (value.size() > 8 && !ParseHex(value.substr(8), digits))) {
-            return Fail("identificador '" + value + "': de 1 a 16 dígitos hexadecimales");
+            return Fail(Say("CliOptions", "identificador '%1': de 1 a 16 dígitos hexadecimales")
+                            .Arg(value));
         }
         o.ident = value;
         return true;
@@ -246,40 +255,43 @@ bool Parser::Value(char c, const std::string& value) {
     case 'O': {
         int64_t word = 0;
         if (value.size() > 4 || !ParseHex(value, word) || (word & kRetlwMask) != kRetlw) {
-            return Fail("OSCCAL '" + value + "': una instrucción RETLW, de 3400 a 37FF");
+            return Fail(
+                Say("CliOptions", "OSCCAL '%1': una instrucción RETLW, de 3400 a 37FF").Arg(value));
         }
         o.osccal = static_cast<int32_t>(word);
         return true;
     }
     case 'B':
         if (value.size() != 1 || value[0] < '0' || value[0] > '3') {
-            return Fail("bits BG '" + value + "': de 0 a 3");
+            return Fail(Say("CliOptions", "bits BG '%1': de 0 a 3").Arg(value));
         }
         o.bandGap = value[0] - '0';
         return true;
     default:
-        return Fail(std::string("opción desconocida -") + c);
+        return Fail(Say("CliOptions", "opción desconocida -%1").Arg(std::string(1, c)));
     }
 }
 
 bool Parser::CheckCommand() {
     const CliOptions& o = out_.options;
     if (o.command.empty()) {
-        return Fail("falta la orden");
+        return Fail(Say("CliOptions", "falta la orden"));
     }
     for (const CommandShape& shape : kCommands) {
         if (o.command != shape.name) {
             continue;
         }
         if (o.files.size() < shape.files) {
-            return Fail(o.command + " necesita " + std::string(shape.fileNames));
+            return Fail(Say("CliOptions", "%1 necesita %2")
+                            .Arg(o.command)
+                            .Arg(std::string(shape.fileNames)));
         }
         if (o.files.size() > shape.files) {
-            return Fail("demasiados argumentos para " + o.command);
+            return Fail(Say("CliOptions", "demasiados argumentos para %1").Arg(o.command));
         }
         return true;
     }
-    return Fail("orden desconocida '" + o.command + "'");
+    return Fail(Say("CliOptions", "orden desconocida '%1'").Arg(o.command));
 }
 
 } // namespace
@@ -288,8 +300,8 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
     return Parser(args).Run();
 }
 
-std::string UsageText() {
-    return R"(Uso: pravik-cli [opciones] ORDEN [FICHERO...]
+Phrase UsageText() {
+    return Say("CliOptions", R"(Uso: pravik-cli [opciones] ORDEN [FICHERO...]
   -d, --device NOMBRE   sección de dispositivo del fichero, o auto: la elige el ID del
                         chip (por defecto auto en detect, read, write y verify; en las
                         demás órdenes, el último usado en la ventana)
@@ -315,6 +327,8 @@ std::string UsageText() {
                         aunque el adaptador dé más VPP de la que admite el dispositivo
       --ignore          responde Ignorar a los avisos del lector HEX (por defecto: Abortar)
   -q, --quiet           sin línea de progreso
+      --lang IDIOMA     es | en: el idioma de los mensajes y de esta ayuda (por defecto:
+                        $PRAVIK_LANG, o el elegido en el menú Idioma de la ventana, o es)
   -h, --help            este texto
       --version         versión del programa
 Órdenes:
@@ -331,5 +345,5 @@ std::string UsageText() {
   erase                 borra la memoria de programa
   unprotect             quita la protección (borra el chip entero)
 Estado de salida: 0 completada, 1 falló una operación o un fichero, 2 error de uso.
-)";
+)");
 }

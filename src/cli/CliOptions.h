@@ -1,4 +1,5 @@
 #pragma once
+#include "common/Phrase.h"
 #include "operations/Operation.h"
 
 #include <cstdint>
@@ -14,7 +15,8 @@ struct CliOptions {
     std::string iniPath;
     std::string adapter; // "parport", "gpio", "simulator" or empty
     std::string chipPath;
-    Scope scope;                      // program memory only unless a scope option is given
+    std::string lang; // "es", "en" or empty (PRAVIK_LANG, then the window's language)
+    Scope scope;      // program memory only unless a scope option is given
     std::optional<std::string> ident; // hexadecimal text of 1 to 16 digits
     // Factory calibration for a chip that lost its own (PIC12F629/675, PIC16F630/676):
     // OSCCAL, a RETLW 3400h-37FFh, and the band-gap bits 0-3.
@@ -33,7 +35,7 @@ struct CliOptions {
 
 struct ParsedCommandLine {
     CliOptions options;
-    std::string error; // empty when the command line is valid
+    Phrase error; // empty when the command line is valid
 };
 
 // Options may come before or after the command; "--" ends them. Short flags combine
@@ -41,4 +43,4 @@ struct ParsedCommandLine {
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args);
 
 // The help text shown by --help and after a usage error.
-std::string UsageText();
+Phrase UsageText();

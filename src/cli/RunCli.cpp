@@ -27,13 +27,13 @@ int ListDevices(const DeviceList& list) {
 std::string ChooseDevice(const CliOptions& o, const DeviceList& list, TerminalMessages& messages) {
     const std::string wanted = o.device.empty() ? RememberedDevice() : o.device;
     if (wanted.empty()) {
-        messages.Note(
-            "ningún dispositivo elegido: indique --device NOMBRE (véase la orden devices)");
+        messages.Note(Say("RunCli", "ningún dispositivo elegido: indique --device NOMBRE (véase la "
+                                    "orden devices)"));
         return "";
     }
     const std::string name = FindDevice(list, wanted);
     if (name.empty()) {
-        messages.ShowError("Dispositivo desconocido: " + wanted);
+        messages.ShowError(Say("RunCli", "Dispositivo desconocido: %1").Arg(wanted));
     }
     return name;
 }
@@ -65,9 +65,9 @@ int RunCli(const CliOptions& o) {
     const DeviceFileLocation location = LocateDeviceFile(SystemDeviceFilePlaces(o.iniPath));
     const std::string iniPath = location.path;
     if (!location.Found() || !std::ifstream(iniPath).is_open()) {
-        messages.ShowError("Fichero de configuración " + location.Shown() +
-                           " no encontrado. Vuelva a copiar este fichero o instale de nuevo "
-                           "el programa.");
+        messages.ShowError(Say("RunCli", "Fichero de configuración %1 no encontrado. Vuelva a "
+                                         "copiar este fichero o instale de nuevo el programa.")
+                               .Arg(location.Shown()));
         return ExitStatus::Failed;
     }
     const DeviceList list = ReadDeviceList(IniFile::Load(iniPath));
@@ -78,7 +78,7 @@ int RunCli(const CliOptions& o) {
     bench.iniPath = iniPath;
     if (DetectsDevice(o)) {
         if (!UsesChip(o.command)) {
-            messages.Note("-d auto solo sirve con las órdenes que usan el chip");
+            messages.Note(Say("RunCli", "-d auto solo sirve con las órdenes que usan el chip"));
             return ExitStatus::Usage;
         }
         return RunChipCommand(o, list, bench, messages, progress, true);

@@ -1,5 +1,6 @@
 #include "cli/TerminalHost.h"
 
+#include "cli/CliLanguage.h"
 #include "cli/Interrupt.h"
 #include "operations/ProgressText.h"
 
@@ -24,7 +25,7 @@ void TerminalHost::ShowProgress(const std::string& action, const std::string& me
     } else if (memoryName == "EEPROM") {
         limit = image_.EEPromUsed;
     }
-    progress_.Show(ProgressLineText(text.accion, text.dir, address, limit));
+    progress_.Show(ProgressLineText(Said(text.accion), text.dir, address, limit));
 }
 
 bool TerminalHost::CancelRequested() const {
@@ -37,18 +38,18 @@ bool TerminalHost::CancelRequested() const {
 // after it.
 void TerminalHost::ClearCancel() {}
 
-bool TerminalHost::AskGoOnWithOtherChip(const std::string& question) {
+bool TerminalHost::AskGoOnWithOtherChip(const Phrase& question) {
     // Counted as a failure when refused: the command did not do what it was asked.
     if (force_) {
         messages_.ShowInfo(question);
-        messages_.Note("respuesta: Sí (--force)");
+        messages_.Note(Say("TerminalHost", "respuesta: Sí (--force)"));
         return true;
     }
     messages_.ShowError(question);
-    messages_.Note("respuesta: No (--force responde Sí)");
+    messages_.Note(Say("TerminalHost", "respuesta: No (--force responde Sí)"));
     return false;
 }
 
-bool TerminalHost::AskHighVpp(const std::string& question) {
+bool TerminalHost::AskHighVpp(const Phrase& question) {
     return AskGoOnWithOtherChip(question);
 }

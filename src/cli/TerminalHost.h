@@ -28,10 +28,12 @@ public:
     void ImageChanged() override {}
     Scope ReadScope() const override { return scope_; }
     // Another device's chip: only --force goes on.
-    bool AskGoOnWithOtherChip(const std::string& question) override;
+    bool AskGoOnWithOtherChip(const Phrase& question) override;
     // A programming voltage above the part's maximum: only --force goes on.
-    bool AskHighVpp(const std::string& question) override;
-    std::string UnprotectCommand() const override { return "«pravik-cli --yes unprotect»"; }
+    bool AskHighVpp(const Phrase& question) override;
+    Phrase UnprotectCommand() const override {
+        return Say("TerminalHost", "«pravik-cli --yes unprotect»");
+    }
 
 private:
     ProgressLine& progress_;

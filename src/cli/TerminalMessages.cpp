@@ -1,46 +1,48 @@
 #include "cli/TerminalMessages.h"
 
+#include "cli/CliLanguage.h"
+
 #include <algorithm>
 
-void TerminalMessages::Print(const std::string& line) {
+void TerminalMessages::Print(const Phrase& line) {
     progress_.Clear();
     ++shown_;
-    std::fprintf(stream_, "%s\n", line.c_str());
+    std::fprintf(stream_, "%s\n", Said(line).c_str());
     std::fflush(stream_);
 }
 
-void TerminalMessages::Note(const std::string& text) {
-    Print("pravik-cli: " + text);
+void TerminalMessages::Note(const Phrase& text) {
+    Print(Phrase::Joined({"pravik-cli: ", text}));
 }
 
-void TerminalMessages::ShowError(const std::string& message) {
+void TerminalMessages::ShowError(const Phrase& message) {
     ++failures_;
     Print(message);
 }
 
-void TerminalMessages::ShowMessage(const std::string& message) {
+void TerminalMessages::ShowMessage(const Phrase& message) {
     ++failures_;
     Print(message);
 }
 
-bool TerminalMessages::AskAbortIgnore(const std::string& message) {
+bool TerminalMessages::AskAbortIgnore(const Phrase& message) {
     Print(message);
     if (ignore_) {
         return false;
     }
     ++failures_;
-    Note("respuesta: Abortar (--ignore responde Ignorar)");
+    Note(Say("TerminalMessages", "respuesta: Abortar (--ignore responde Ignorar)"));
     return true;
 }
 
-void TerminalMessages::ShowInfo(const std::string& message) {
+void TerminalMessages::ShowInfo(const Phrase& message) {
     Print(message);
 }
 
-bool TerminalMessages::AskYesNo(const std::string& message) {
+bool TerminalMessages::AskYesNo(const Phrase& message) {
     Print(message);
     if (!yes_) {
-        Note("respuesta: No (--yes responde Sí)");
+        Note(Say("TerminalMessages", "respuesta: No (--yes responde Sí)"));
     }
     return yes_;
 }

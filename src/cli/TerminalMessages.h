@@ -15,15 +15,15 @@ public:
     TerminalMessages(std::FILE* stream, ProgressLine& progress, bool yes, bool ignore)
         : stream_(stream), progress_(progress), yes_(yes), ignore_(ignore) {}
 
-    void ShowError(const std::string& message) override;
-    bool AskAbortIgnore(const std::string& message) override;
-    void ShowInfo(const std::string& message) override;
-    bool AskYesNo(const std::string& message) override;
+    void ShowError(const Phrase& message) override;
+    bool AskAbortIgnore(const Phrase& message) override;
+    void ShowInfo(const Phrase& message) override;
+    bool AskYesNo(const Phrase& message) override;
     // The programming layer's plain box only ever reports a fault.
-    void ShowMessage(const std::string& message) override;
+    void ShowMessage(const Phrase& message) override;
 
     // A line of the command line program itself (not one of the window's texts).
-    void Note(const std::string& text);
+    void Note(const Phrase& text);
 
     // Errors shown, and warnings answered Abort, since the start.
     int Failures() const { return failures_; }
@@ -31,7 +31,7 @@ public:
     int Shown() const { return shown_; }
 
 private:
-    void Print(const std::string& line);
+    void Print(const Phrase& line);
 
     std::FILE* stream_;
     ProgressLine& progress_;

@@ -64,7 +64,7 @@ bool LoadHex(Workbench& bench, const std::string& path, TerminalMessages& messag
 }
 
 bool SaveHex(Workbench& bench, const std::string& path, TerminalMessages& messages) {
-    std::string error;
+    Phrase error;
     if (path == kStandardStream) {
         if (!SaveHexImage(std::cout, bench.device, bench.image, bench.config16, bench.config18,
                           error)) {
@@ -79,18 +79,22 @@ bool SaveHex(Workbench& bench, const std::string& path, TerminalMessages& messag
     }
     // The writer's own text when the image does not convert; for a file that cannot be
     // made, which file and why.
-    messages.ShowError(error == kHexUncreatable ? UncreatableMessage(path) : error);
+    messages.ShowError(error == HexUncreatableMessage() ? UncreatableMessage(path) : error);
     return false;
 }
 
-std::string UnreadableHexMessage(const std::string& path) {
-    const std::string why = HexReadFailure(path);
-    return "No se puede leer el fichero HEX '" + path + "'" + (why.empty() ? "" : ": " + why) + ".";
+Phrase UnreadableHexMessage(const std::string& path) {
+    const Phrase why = HexReadFailure(path);
+    return why.empty()
+               ? Say("Workbench", "No se puede leer el fichero HEX '%1'.").Arg(path)
+               : Say("Workbench", "No se puede leer el fichero HEX '%1': %2.").Arg(path).Arg(why);
 }
 
-std::string UncreatableMessage(const std::string& path) {
-    const std::string why = HexCreateFailure(path);
-    return "No se puede crear el fichero '" + path + "'" + (why.empty() ? "" : ": " + why) + ".";
+Phrase UncreatableMessage(const std::string& path) {
+    const Phrase why = HexCreateFailure(path);
+    return why.empty()
+               ? Say("Workbench", "No se puede crear el fichero '%1'.").Arg(path)
+               : Say("Workbench", "No se puede crear el fichero '%1': %2.").Arg(path).Arg(why);
 }
 
 bool ApplyIdent(Workbench& bench, const std::string& digits, TerminalMessages& messages) {
@@ -105,7 +109,8 @@ bool ApplyIdent(Workbench& bench, const std::string& digits, TerminalMessages& m
         return true;
     }
     if (digits.size() > 4 || !ParseHex(digits, value)) {
-        messages.Note("identificador '" + digits + "': de 1 a 4 dígitos en la familia 16");
+        messages.Note(
+            Say("Workbench", "identificador '%1': de 1 a 4 dígitos en la familia 16").Arg(digits));
         return false;
     }
     bench.image.SetIdent(static_cast<int32_t>(value));

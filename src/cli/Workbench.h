@@ -47,5 +47,5 @@ bool SaveHex(Workbench& bench, const std::string& path, TerminalMessages& messag
 
 // The messages for a HEX file that cannot be read and a file that cannot be created,
 // naming the file and the reason.
-std::string UnreadableHexMessage(const std::string& path);
-std::string UncreatableMessage(const std::string& path);
+Phrase UnreadableHexMessage(const std::string& path);
+Phrase UncreatableMessage(const std::string& path);

@@ -2,40 +2,40 @@
 
 #include <cerrno>
 
-std::string SystemErrorText(int error) {
+Phrase SystemErrorText(int error) {
     switch (error) {
     case ENOENT:
-        return "no existe";
+        return Say("common", "no existe");
     case EISDIR:
-        return "es un directorio";
+        return Say("common", "es un directorio");
     case ENOTDIR:
-        return "una parte de la ruta no es un directorio";
+        return Say("common", "una parte de la ruta no es un directorio");
     case EACCES:
     case EPERM:
-        return "permiso denegado";
+        return Say("common", "permiso denegado");
     case EROFS:
-        return "el sistema de ficheros es de solo lectura";
+        return Say("common", "el sistema de ficheros es de solo lectura");
     case ENOSPC:
-        return "no queda espacio en el disco";
+        return Say("common", "no queda espacio en el disco");
     case EDQUOT:
-        return "se ha agotado la cuota de disco";
+        return Say("common", "se ha agotado la cuota de disco");
     case ENAMETOOLONG:
-        return "el nombre es demasiado largo";
+        return Say("common", "el nombre es demasiado largo");
     case EBUSY:
-        return "está ocupado";
+        return Say("common", "está ocupado");
     case ENXIO:
     case ENODEV:
-        return "el dispositivo no existe";
+        return Say("common", "el dispositivo no existe");
     case EIO:
-        return "error de entrada/salida";
+        return Say("common", "error de entrada/salida");
     case EEXIST:
-        return "ya existe";
+        return Say("common", "ya existe");
     case ELOOP:
-        return "demasiados enlaces simbólicos";
+        return Say("common", "demasiados enlaces simbólicos");
     case EMFILE:
     case ENFILE:
-        return "demasiados ficheros abiertos";
+        return Say("common", "demasiados ficheros abiertos");
     default:
-        return "error del sistema " + std::to_string(error);
+        return Say("common", "error del sistema %1").Arg(std::to_string(error));
     }
 }

@@ -46,13 +46,18 @@ AlgorithmChoice ChooseAlgorithm(const std::string& key, const std::string& devic
         for (const std::string& known : KnownAlgorithms()) {
             names += (names.empty() ? "" : ", ") + known;
         }
-        choice.error = "La clave Algoritmo=" + key + " de " + deviceName +
-                       " no nombra ningún algoritmo conocido (" + names + ").";
+        choice.error =
+            Say("devices", "La clave Algoritmo=%1 de %2 no nombra ningún algoritmo conocido (%3).")
+                .Arg(key)
+                .Arg(deviceName)
+                .Arg(names);
     } else if ((family == 16 || family == 18) && AlgorithmFamily(choice.name) != family) {
-        choice.error = "La clave Algoritmo=" + key + " de " + deviceName +
-                       " nombra un algoritmo de la familia " +
-                       std::to_string(AlgorithmFamily(choice.name)) +
-                       ", y el dispositivo es de la " + "familia " + std::to_string(family) + ".";
+        choice.error = Say("devices", "La clave Algoritmo=%1 de %2 nombra un algoritmo de la "
+                                      "familia %3, y el dispositivo es de la familia %4.")
+                           .Arg(key)
+                           .Arg(deviceName)
+                           .Arg(std::to_string(AlgorithmFamily(choice.name)))
+                           .Arg(std::to_string(family));
         choice.name.clear();
     }
     return choice;

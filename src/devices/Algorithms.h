@@ -1,4 +1,5 @@
 #pragma once
+#include "common/Phrase.h"
 #include <string>
 #include <vector>
 
@@ -20,8 +21,8 @@ int AlgorithmFamily(const std::string& name);
 // known ones and the family of the section's name (when it is 16 or 18: a PIC12F part takes
 // the document's). Empty `error` when it is usable.
 struct AlgorithmChoice {
-    std::string name;  // as KnownAlgorithms writes it
-    std::string error; // the message that refuses the section
+    std::string name; // as KnownAlgorithms writes it
+    Phrase error;     // the message that refuses the section
 };
 AlgorithmChoice ChooseAlgorithm(const std::string& key, const std::string& deviceName, int family);
 

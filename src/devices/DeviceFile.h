@@ -1,4 +1,5 @@
 #pragma once
+#include "common/Phrase.h"
 #include "devices/DeviceRecord.h"
 #include "devices/IniFile.h"
 
@@ -38,7 +39,7 @@ struct DeviceSection {
     std::string palConf2 = DeviceDefaults::PalConf;
     // Why the section cannot be selected ("Algoritmo" names no document the program
     // knows, or one of the other family); empty when it can.
-    std::string error;
+    Phrase error;
 };
 
 // The device list: "port" of [Config] and every section whose name starts with "PIC".

@@ -26,12 +26,12 @@ std::optional<std::string> HexChecksum(std::string_view line, std::string* badGr
     return Hex((256 - sum % 256) % 256, 2);
 }
 
-std::string NotHexMessage(const std::string& group) {
+Phrase NotHexMessage(const std::string& group) {
     // A binary file's bytes would garble the message box: show them as \xNN.
     std::string shown;
     for (char c : group) {
         const auto byte = static_cast<unsigned char>(c);
         shown += byte >= 0x20 && byte < 0x7F ? std::string(1, c) : "\\x" + Hex(byte, 2);
     }
-    return "'" + shown + "' no es un valor hexadecimal válido.";
+    return Say("image", "'%1' no es un valor hexadecimal válido.").Arg(shown);
 }

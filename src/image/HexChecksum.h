@@ -1,5 +1,7 @@
 #pragma once
+#include "common/Phrase.h"
 #include <optional>
+
 #include <string>
 #include <string_view>
 
@@ -11,4 +13,4 @@
 std::optional<std::string> HexChecksum(std::string_view line, std::string* badGroup = nullptr);
 
 // The error text for a group of characters that is not hexadecimal.
-std::string NotHexMessage(const std::string& group);
+Phrase NotHexMessage(const std::string& group);

@@ -35,7 +35,7 @@ bool OpenHexFile(const std::string& path, std::ifstream& in) {
     return in.is_open();
 }
 
-std::string HexReadFailure(const std::string& path) {
+Phrase HexReadFailure(const std::string& path) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) {
         return SystemErrorText(errno);
@@ -51,7 +51,7 @@ std::string HexReadFailure(const std::string& path) {
     return "";
 }
 
-std::string HexCreateFailure(const std::string& path) {
+Phrase HexCreateFailure(const std::string& path) {
     struct stat st {};
     if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
         return SystemErrorText(EISDIR);
@@ -62,7 +62,7 @@ std::string HexCreateFailure(const std::string& path) {
     std::string probe = dir + (slash == std::string::npos ? "/" : "") + ".pravik-probe.XXXXXX";
     const int fd = mkstemp(probe.data());
     if (fd < 0) {
-        return errno == ENOENT ? "la carpeta no existe" : SystemErrorText(errno);
+        return errno == ENOENT ? Say("image", "la carpeta no existe") : SystemErrorText(errno);
     }
     ::close(fd);
     std::remove(probe.c_str());
@@ -76,20 +76,20 @@ void LoadHexImage(std::istream& in, HexLoadTargets targets) {
     ReadHexRecords(in, std::move(targets));
 }
 
-std::string SaveHexImage(const std::string& path, const DeviceRecord& device, MemoryImage& image,
-                         const ConfigWord16& config16, const ConfigWords18& config18) {
+Phrase SaveHexImage(const std::string& path, const DeviceRecord& device, MemoryImage& image,
+                    const ConfigWord16& config16, const ConfigWords18& config18) {
     HexImage hex = BuildImageLines(device, image, config16, config18);
     if (!hex.error.empty()) {
         return hex.error;
     }
     if (!WriteHexFileAtomically(path, hex.lines)) {
-        return kHexUncreatable;
+        return HexUncreatableMessage();
     }
     return "";
 }
 
 bool SaveHexImage(std::ostream& out, const DeviceRecord& device, MemoryImage& image,
-                  const ConfigWord16& config16, const ConfigWords18& config18, std::string& error) {
+                  const ConfigWord16& config16, const ConfigWords18& config18, Phrase& error) {
     HexImage hex = BuildImageLines(device, image, config16, config18);
     if (!hex.error.empty()) {
         error = hex.error;
@@ -100,7 +100,7 @@ bool SaveHexImage(std::ostream& out, const DeviceRecord& device, MemoryImage& im
     }
     out.flush();
     if (!out) {
-        error = kHexUncreatable;
+        error = HexUncreatableMessage();
         return false;
     }
     return true;

@@ -10,10 +10,10 @@
 bool OpenHexFile(const std::string& path, std::ifstream& in);
 // Why a path cannot be read as a HEX file ("no existe", "es un directorio"...), in the
 // user's words; empty when it can.
-std::string HexReadFailure(const std::string& path);
+Phrase HexReadFailure(const std::string& path);
 // Why a file could not be created at path (its folder missing or read-only, a directory
 // in its place...), checked without leaving anything behind; empty when it could.
-std::string HexCreateFailure(const std::string& path);
+Phrase HexCreateFailure(const std::string& path);
 
 // Resets both tables and the identifier, then reads the records into the image.
 void LoadHexImage(std::istream& in, HexLoadTargets targets);
@@ -21,12 +21,16 @@ void LoadHexImage(std::istream& in, HexLoadTargets targets);
 // Saves the image of either family with its configuration. Returns "" when saved,
 // otherwise the message to show: a cell that does not parse or fit, or a file that
 // cannot be created.
-std::string SaveHexImage(const std::string& path, const DeviceRecord& device, MemoryImage& image,
-                         const ConfigWord16& config16, const ConfigWords18& config18);
+Phrase SaveHexImage(const std::string& path, const DeviceRecord& device, MemoryImage& image,
+                    const ConfigWord16& config16, const ConfigWords18& config18);
 // The same lines, written to an open stream (standard output) instead of a file; false
 // when the stream failed, with the message in `error`.
 bool SaveHexImage(std::ostream& out, const DeviceRecord& device, MemoryImage& image,
-                  const ConfigWord16& config16, const ConfigWords18& config18, std::string& error);
+                  const ConfigWord16& config16, const ConfigWords18& config18, Phrase& error);
 
-inline constexpr const char* kHexUnreadable = "No se puede leer el fichero HEX.";
-inline constexpr const char* kHexUncreatable = "No se puede crear el fichero.";
+inline Phrase HexUnreadableMessage() {
+    return Say("image", "No se puede leer el fichero HEX.");
+}
+inline Phrase HexUncreatableMessage() {
+    return Say("image", "No se puede crear el fichero.");
+}

@@ -22,11 +22,6 @@ constexpr uint32_t kEeprom18Start = 0xF00000;
 constexpr int kIdentDigitOffset = 10; // 0-based: second digit of a word's low byte
 constexpr int kProgressEveryLines = 4096;
 
-const char* const kMsgChecksum = "Checksum error en el fichero HEX. Lectura Interrumpida.";
-const char* const kMsgNoColon = "Hex File: falta \":\" al inicio.";
-const char* const kMsgUnsupported = "Hex File: comando HEX no soportado.";
-const char* const kMsgOutOfRange = "Hex File: dirección fuera de rango";
-
 // Characters [pos, pos + n) of the line, only when all of them are present.
 std::optional<std::string> Chars(std::string_view line, size_t pos, size_t n) {
     if (pos + n > line.size()) {
@@ -96,11 +91,12 @@ bool Loader::Line(std::string_view line) {
         return ConversionError(bad);
     }
     if (*sum != "00") {
-        t_.messages.ShowError(kMsgChecksum);
+        t_.messages.ShowError(
+            Say("image", "Checksum error en el fichero HEX. Lectura Interrumpida."));
         return false;
     }
     if (line[0] != ':') {
-        return !t_.messages.AskAbortIgnore(kMsgNoColon);
+        return !t_.messages.AskAbortIgnore(Say("image", "Hex File: falta \":\" al inicio."));
     }
     std::string_view type = line.size() >= 9 ? line.substr(7, 2) : std::string_view();
     if (type == "00") {
@@ -112,7 +108,7 @@ bool Loader::Line(std::string_view line) {
     if (type == "02") {
         return ExtendedAddress(line, 4);
     }
-    return !t_.messages.AskAbortIgnore(kMsgUnsupported);
+    return !t_.messages.AskAbortIgnore(Say("image", "Hex File: comando HEX no soportado."));
 }
 
 bool Loader::ExtendedAddress(std::string_view line, int shift) {
@@ -211,17 +207,18 @@ Loader::ItemResult Loader::Item(std::string_view line, uint32_t a, int i) {
     }
     ++leftOut_;
     if (!outOfRangeAbort_) {
-        outOfRangeAbort_ = t_.messages.AskAbortIgnore(kMsgOutOfRange);
+        outOfRangeAbort_ =
+            t_.messages.AskAbortIgnore(Say("image", "Hex File: dirección fuera de rango"));
     }
     return *outOfRangeAbort_ ? ItemResult::Abort : ItemResult::Stored;
 }
 
 void Loader::ReportLeftOut() {
     if (leftOut_ == 1) {
-        t_.messages.ShowInfo("Hex File: 1 dato fuera de rango no se ha cargado.");
+        t_.messages.ShowInfo(Say("image", "Hex File: 1 dato fuera de rango no se ha cargado."));
     } else if (leftOut_ > 1) {
-        t_.messages.ShowInfo("Hex File: " + std::to_string(leftOut_) +
-                             " datos fuera de rango no se han cargado.");
+        t_.messages.ShowInfo(Say("image", "Hex File: %1 datos fuera de rango no se han cargado.")
+                                 .Arg(std::to_string(leftOut_)));
     }
 }
 

@@ -30,7 +30,7 @@ std::optional<int64_t> CellValue(const std::string& text, int64_t max) {
     return v;
 }
 
-HexImage Refused(const std::string& error) {
+HexImage Refused(const Phrase& error) {
     HexImage out;
     out.error = error;
     return out;
@@ -53,8 +53,9 @@ HexImage BuildHexLines(const DeviceRecord& device, MemoryImage& image, int32_t c
         for (int32_t k = 0; k < n; ++k) {
             std::optional<int64_t> word = CellValue(image.HexEditG.At(a + k), maxWord);
             if (!word) {
-                return Refused("Error en los códigos de programa (fuera de rango), dir: " +
-                               Hex(a + k, 4));
+                return Refused(
+                    Say("image", "Error en los códigos de programa (fuera de rango), dir: %1")
+                        .Arg(Hex(a + k, 4)));
             }
             data += WordBytes(*word);
         }
@@ -73,8 +74,9 @@ HexImage BuildHexLines(const DeviceRecord& device, MemoryImage& image, int32_t c
         !records.Add(configArea + 2 * kConfigWordOffset, WordBytes(configWord)) ||
         (configWord2 &&
          !records.Add(configArea + 2 * (kConfigWordOffset + 1), WordBytes(*configWord2)))) {
-        return Refused("Error en la dirección de configuración (fuera de rango), dir: " +
-                       Hex(device.ConfigStart, 4));
+        return Refused(
+            Say("image", "Error en la dirección de configuración (fuera de rango), dir: %1")
+                .Arg(Hex(device.ConfigStart, 4)));
     }
 
     for (int32_t e = 0; e < device.EEProm; e += kCellsPerRecord) {
@@ -83,14 +85,15 @@ HexImage BuildHexLines(const DeviceRecord& device, MemoryImage& image, int32_t c
         for (int32_t k = 0; k < n; ++k) {
             std::optional<int64_t> byte = CellValue(image.DatosEditG.At(e + k), 0xFF);
             if (!byte) {
-                return Refused("Error en los códigos de datos (fuera de rango), dir: " +
-                               Hex(e + k, 4));
+                return Refused(
+                    Say("image", "Error en los códigos de datos (fuera de rango), dir: %1")
+                        .Arg(Hex(e + k, 4)));
             }
             data += Hex(*byte, 2) + "00";
         }
         if (!records.Add(2 * (int64_t{device.EEPromStart} + e), data)) {
-            return Refused("Error en la dirección de EEPROM (fuera de rango), dir: " +
-                           Hex(device.EEPromStart, 4));
+            return Refused(Say("image", "Error en la dirección de EEPROM (fuera de rango), dir: %1")
+                               .Arg(Hex(device.EEPromStart, 4)));
         }
     }
     out.lines.push_back(kEndRecord);

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/Phrase.h"
 #include "devices/DeviceRecord.h"
 #include "image/MemoryImage.h"
 
@@ -18,7 +19,7 @@
 // line is produced and `error` names the memory and the address.
 struct HexImage {
     std::vector<std::string> lines;
-    std::string error;
+    Phrase error;
 };
 // A second configuration word (16F87/88) goes at 2 x (ConfigStart + 8), 4010h.
 HexImage BuildHexLines(const DeviceRecord& device, MemoryImage& image, int32_t configWord,
@@ -33,7 +34,7 @@ HexImage BuildHexLines18(const DeviceRecord& device, const MemoryImage& image,
 
 // A cell's text as a value of at most `max`; none when it does not parse or fit.
 std::optional<int64_t> CellValue(const std::string& text, int64_t max);
-HexImage Refused(const std::string& error);
+HexImage Refused(const Phrase& error);
 
 // Writes the lines, each ended by CR LF, to a temporary file in the target's directory and
 // renames it over the target only when complete, so a failure never destroys the user's

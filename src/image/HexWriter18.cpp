@@ -41,7 +41,8 @@ HexImage BuildHexLines18(const DeviceRecord& device, const MemoryImage& image,
     RecordList records(out.lines);
     int32_t bad = 0;
     if (!AddBytes(records, 0, image.HexEditG, device.ProgMem, bad)) {
-        return Refused("Error en los códigos de programa (fuera de rango), dir: " + Hex(bad, 4));
+        return Refused(Say("image", "Error en los códigos de programa (fuera de rango), dir: %1")
+                           .Arg(Hex(bad, 4)));
     }
     std::string ids;
     for (int i = 0; i < MemoryImage::kIdBytes18; ++i) {
@@ -53,15 +54,16 @@ HexImage BuildHexLines18(const DeviceRecord& device, const MemoryImage& image,
     for (size_t n = 0; n < configWords.size(); ++n) {
         std::optional<int64_t> word = CellValue(configWords[n], 0xFFFF);
         if (!word) {
-            return Refused("Error en la palabra de configuración " + std::to_string(n + 1) +
-                           " (fuera de rango)");
+            return Refused(Say("image", "Error en la palabra de configuración %1 (fuera de rango)")
+                               .Arg(std::to_string(n + 1)));
         }
         config += Hex(*word & 0xFF, 2) + Hex(*word >> 8, 2); // CONFIGnL, then CONFIGnH
     }
     records.Add(kConfigStart, config);
 
     if (!AddBytes(records, kEepromStart, image.DatosEditG, device.EEProm, bad)) {
-        return Refused("Error en los códigos de datos (fuera de rango), dir: " + Hex(bad, 4));
+        return Refused(Say("image", "Error en los códigos de datos (fuera de rango), dir: %1")
+                           .Arg(Hex(bad, 4)));
     }
     out.lines.push_back(kEndRecord);
     return out;

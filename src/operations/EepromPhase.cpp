@@ -22,12 +22,16 @@ OperationEngine::PhaseEnd OperationEngine::EepromPhase(Operation op) {
         if (host_.CancelRequested()) {
             return Cancelled();
         }
-        Progress("EEPROM", a);
+        Progress(Say("operations", "EEPROM"), a);
         const int64_t v = ParseCell(image_.DatosEditG.At(a));
         if (op != opRead) {
             if (v < 0 || v > 0xFF) {
-                return Fail("Error en los códigos de datos (fuera de rango), dir: " + Hex(a, 4) +
-                            " fila: " + Hex(a / 16, 4) + " col: " + Hex(a % 16, 2));
+                return Fail(
+                    Say("operations",
+                        "Error en los códigos de datos (fuera de rango), dir: %1 fila: %2 col: %3")
+                        .Arg(Hex(a, 4))
+                        .Arg(Hex(a / 16, 4))
+                        .Arg(Hex(a % 16, 2)));
             }
             if (op == opWrite) {
                 part.WriteDataByte(p_, a, static_cast<int32_t>(v));
@@ -39,10 +43,10 @@ OperationEngine::PhaseEnd OperationEngine::EepromPhase(Operation op) {
         } else if (op == opBlankCheck) {
             // Blank means erased, whatever the image holds.
             if (d != kErasedByte) {
-                return Fail("Error de borrado en " + Hex(a, 4));
+                return Fail(Say("operations", "Error de borrado en %1").Arg(Hex(a, 4)));
             }
         } else if (d != v) {
-            return Fail("Error de verificación en dir: " + Hex(a, 4));
+            return Fail(Say("operations", "Error de verificación en dir: %1").Arg(Hex(a, 4)));
         }
         part.NextDataByte(p_);
     }

@@ -7,13 +7,13 @@
 namespace {
 // Not a chip time: the ID and configuration areas get 100 ms to settle, as they always had.
 constexpr uint32_t kIdConfigSettleMs = 100;
-const char* const kOnlyFlash = "Esta función solo funciona con dispositivos FLASH";
 } // namespace
 
 bool OperationEngine::EraseAreas(bool program, bool eeprom, bool ident, bool config) {
     PartModule& part = Part();
     if (!part.Erasable()) {
-        host_.Msg().ShowInfo(kOnlyFlash);
+        host_.Msg().ShowInfo(
+            Say("operations", "Esta función solo funciona con dispositivos FLASH"));
         return false;
     }
     if (program && eeprom && ident && config && part.ErasesWholeChipForFullWrite()) {

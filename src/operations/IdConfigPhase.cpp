@@ -46,21 +46,26 @@ OperationEngine::PhaseEnd OperationEngine::IdPhase16(Operation op) {
         if (op == opWrite) {
             Part().ProgramLocation(p_, i, ((id >> shift) & 0xF) + kIdWordBase, image_.ProgUsed);
         }
-        Progress("Identificador", i);
+        Progress(Say("operations", "Identificador"), i);
         if (!(op == opWrite && !Part().ReadsBackWhileWriting())) {
             const int32_t d = Cmd16(Cmd16::ReadDataProgram);
             acc += (d % 16) << shift;
             const int32_t expected = id % (1 << (shift + 4));
-            const std::string numbers = Hex(i, 2) + " " + Hex(expected, 4) + "==" + Hex(acc, 4);
             if (op == opRead) {
                 image_.SetIdent(acc);
                 host_.ImageChanged();
             } else if (op == opBlankCheck) {
                 if (Cmd16(Cmd16::ReadDataProgram) != BlankWord()) {
-                    return Fail("Error de borrado en ID pos " + numbers);
+                    return Fail(Say("operations", "Error de borrado en ID pos %1 %2==%3")
+                                    .Arg(Hex(i, 2))
+                                    .Arg(Hex(expected, 4))
+                                    .Arg(Hex(acc, 4)));
                 }
             } else if (expected != acc) {
-                return Fail("Error de verificación de ID pos " + numbers);
+                return Fail(Say("operations", "Error de verificación de ID pos %1 %2==%3")
+                                .Arg(Hex(i, 2))
+                                .Arg(Hex(expected, 4))
+                                .Arg(Hex(acc, 4)));
             }
         }
         Cmd16(Cmd16::IncrementAddress);
@@ -69,7 +74,7 @@ OperationEngine::PhaseEnd OperationEngine::IdPhase16(Operation op) {
 }
 
 OperationEngine::PhaseEnd OperationEngine::ConfigPhase16(Operation op) {
-    Progress("Pal_Conf", -1);
+    Progress(Say("operations", "Pal_Conf"), -1);
     PhaseEnd end = ConfigWordPhase16(op, 0);
     if (end == PhaseEnd::Done && device_.ConfigWords >= 2) {
         Cmd16(Cmd16::IncrementAddress); // 2007h to the second word at 2008h
@@ -101,12 +106,13 @@ OperationEngine::PhaseEnd OperationEngine::ConfigWordPhase16(Operation op, size_
     } else if (op == opBlankCheck) {
         if (!ConfigMatches(word, d,
                            Part().ConfigWordFor(word, static_cast<int32_t>(BlankWord())))) {
-            return Fail(std::string("Error de borrado de la palabra de configuración") +
-                        (second ? " 2" : ""));
+            return Fail(second
+                            ? Say("operations", "Error de borrado de la palabra de configuración 2")
+                            : Say("operations", "Error de borrado de la palabra de configuración"));
         }
     } else if (!ConfigMatches(word, d, cw)) {
-        return Fail(second ? "Error al verificar palabra de configuración 2."
-                           : "Error al verificar palabra de configuración.");
+        return Fail(second ? Say("operations", "Error al verificar palabra de configuración 2.")
+                           : Say("operations", "Error al verificar palabra de configuración."));
     }
     return PhaseEnd::Done;
 }
@@ -115,7 +121,7 @@ OperationEngine::PhaseEnd OperationEngine::ConfigWordPhase16(Operation op, size_
 // DS39576B parts, as ProgramLocation sets it up) and read back with table reads.
 OperationEngine::PhaseEnd OperationEngine::IdPhase18(Operation op) {
     p_.EnterProgMode();
-    Progress("Identificador", 0);
+    Progress(Say("operations", "Identificador"), 0);
     if (op == opWrite) {
         for (int i = 0; i < kIdBytes18; ++i) {
             Part().ProgramLocation(p_, kIdStart18 + i, image_.IdByte18(i), kIdStart18 + kIdBytes18);
@@ -129,11 +135,13 @@ OperationEngine::PhaseEnd OperationEngine::IdPhase18(Operation op) {
             image_.SetIdByte18(i, d);
         } else if (op == opBlankCheck) {
             if (d != kErasedByte18) {
-                return Fail("Error de borrado en ID pos " + Hex(i, 2));
+                return Fail(Say("operations", "Error de borrado en ID pos %1").Arg(Hex(i, 2)));
             }
         } else if (d != expected) {
-            return Fail("Error de verificación de ID pos " + Hex(i, 2) + " " + Hex(expected, 2) +
-                        "==" + Hex(d, 2));
+            return Fail(Say("operations", "Error de verificación de ID pos %1 %2==%3")
+                            .Arg(Hex(i, 2))
+                            .Arg(Hex(expected, 2))
+                            .Arg(Hex(d, 2)));
         }
     }
     if (op == opRead) {
@@ -144,7 +152,7 @@ OperationEngine::PhaseEnd OperationEngine::IdPhase18(Operation op) {
 
 OperationEngine::PhaseEnd OperationEngine::ConfigPhase18(Operation op) {
     p_.EnterProgMode();
-    Progress("Pal_Conf", -1);
+    Progress(Say("operations", "Pal_Conf"), -1);
     if (op == opWrite) {
         std::vector<int64_t> words;
         for (const std::string& field : config18_.EditConf) {
@@ -181,7 +189,8 @@ bool OperationEngine::CheckConfig18() {
         const bool same = field.size() == 4 && ParseHex(field, expected) &&
                           ConfigMatches(n, hi << 8 | lo, expected);
         if (!same) {
-            Fail("Error de verificación en el reg " + std::to_string(n + 1) + " de configuración.");
+            Fail(Say("operations", "Error de verificación en el reg %1 de configuración.")
+                     .Arg(std::to_string(n + 1)));
             return false;
         }
     }

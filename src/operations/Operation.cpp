@@ -1,15 +1,17 @@
 #include "operations/Operation.h"
 
+#include "common/Phrase.h"
+
 std::string ActionText(Operation op) {
     switch (op) {
     case opRead:
-        return "Leyendo";
+        return Say("operations", "Leyendo");
     case opWrite:
-        return "Escribiendo";
+        return Say("operations", "Escribiendo");
     case opVerify:
-        return "Verificando";
+        return Say("operations", "Verificando");
     case opBlankCheck:
-        return "Comprobando Borrado";
+        return Say("operations", "Comprobando Borrado");
     }
     return "";
 }

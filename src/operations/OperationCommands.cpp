@@ -3,7 +3,6 @@
 
 namespace {
 constexpr int32_t kProgressEvery = 64;
-const char* const kOnlyFlash = "Esta función solo funciona con dispositivos FLASH";
 } // namespace
 
 void OperationEngine::Finish() {
@@ -89,11 +88,11 @@ bool OperationEngine::ProgramIsBlank() {
             return false;
         }
         if (a % kProgressEvery == 0) {
-            Progress("Programa", a);
+            Progress(Say("operations", "Programa"), a);
         }
         const int32_t d = f18 ? Cmd18(Cmd18::TableReadPostInc) : Cmd16(Cmd16::ReadDataProgram);
         if (d != ExpectedAt(a, BlankWord())) {
-            Fail("Error de borrado en " + Hex(a, 4));
+            Fail(Say("operations", "Error de borrado en %1").Arg(Hex(a, 4)));
             Finish();
             return false;
         }
@@ -107,7 +106,8 @@ bool OperationEngine::ProgramIsBlank() {
 }
 
 bool OperationEngine::BorrarPrograma1Click() {
-    if (!host_.Msg().AskYesNo("Se borrará todo el contenido del programa. ¿Desea continuar?")) {
+    if (!host_.Msg().AskYesNo(
+            Say("operations", "Se borrará todo el contenido del programa. ¿Desea continuar?"))) {
         return false;
     }
     // The main window stays disabled from the chip check to the end of the blank read.
@@ -120,17 +120,19 @@ bool OperationEngine::BorrarPrograma1Click() {
     if (!ProgramIsBlank()) {
         return false;
     }
-    host_.Msg().ShowInfo("Programa borrado.");
+    host_.Msg().ShowInfo(Say("operations", "Programa borrado."));
     return true;
 }
 
 bool OperationEngine::BotonDesprotegeClick() {
     PartModule& part = Part();
     if (!part.Erasable()) {
-        host_.Msg().ShowInfo(kOnlyFlash);
+        host_.Msg().ShowInfo(
+            Say("operations", "Esta función solo funciona con dispositivos FLASH"));
         return false;
     }
-    if (!host_.Msg().AskYesNo("Esta acción borrará todo el contenido del PIC. ¿Desea continuar?")) {
+    if (!host_.Msg().AskYesNo(Say(
+            "operations", "Esta acción borrará todo el contenido del PIC. ¿Desea continuar?"))) {
         return false;
     }
     // A kind the program does not know has no unprotect sequence: nothing is sent.
@@ -149,6 +151,6 @@ bool OperationEngine::BotonDesprotegeClick() {
     if (!ProgramIsBlank()) {
         return false;
     }
-    host_.Msg().ShowInfo("PIC desprotegido y borrado completamente.");
+    host_.Msg().ShowInfo(Say("operations", "PIC desprotegido y borrado completamente."));
     return true;
 }

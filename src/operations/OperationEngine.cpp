@@ -6,8 +6,6 @@ namespace {
 // Not a chip time: the adapter gets 100 ms to settle after each exit from programming mode
 // between phases.
 constexpr uint32_t kPhaseSettleMs = 100;
-const char* const kCompleted = "Operación Completada.";
-const char* const kInterrupted = "Acción interrumpida.";
 } // namespace
 
 int64_t ParseCell(const std::string& text) {
@@ -80,7 +78,7 @@ void OperationEngine::Progress(const std::string& memoryName, int32_t address) {
     host_.ShowProgress(action_, memoryName, address);
 }
 
-OperationEngine::PhaseEnd OperationEngine::Fail(const std::string& message) {
+OperationEngine::PhaseEnd OperationEngine::Fail(const Phrase& message) {
     host_.Msg().ShowError(message);
     p_.ExitProgMode();
     return PhaseEnd::Failed;
@@ -89,7 +87,7 @@ OperationEngine::PhaseEnd OperationEngine::Fail(const std::string& message) {
 OperationEngine::PhaseEnd OperationEngine::Cancelled() {
     cancelled_ = true;
     p_.ExitProgMode();
-    host_.Msg().ShowInfo(kInterrupted);
+    host_.Msg().ShowInfo(Say("operations", "Acción interrumpida."));
     host_.SetMainEnabled(true);
     return PhaseEnd::Cancelled;
 }
@@ -149,7 +147,7 @@ bool OperationEngine::RunOperation(Operation op) {
         return false;
     }
     p_.ExitProgMode();
-    host_.Msg().ShowInfo(kCompleted);
+    host_.Msg().ShowInfo(Say("operations", "Operación Completada."));
     host_.SetMainEnabled(true);
     host_.RefreshStatus();
     return true;

@@ -108,7 +108,7 @@ private:
     void Finish();
 
     // Shows the error, leaves programming mode, and reports the failure.
-    PhaseEnd Fail(const std::string& message);
+    PhaseEnd Fail(const Phrase& message);
     PhaseEnd Cancelled();
     void Progress(const std::string& memoryName, int32_t address);
     void SleepMs(uint32_t ms);
@@ -144,7 +144,7 @@ private:
 // released data line floats high and a shorted one reads low, and no part's ID is all
 // ones or all zeros. The message that says so, with what was read.
 bool NoChipAnswered(int32_t id, int32_t family);
-std::string NoChipMessage(int32_t id);
+Phrase NoChipMessage(int32_t id);
 
 // A cell's value as the engine reads it: "$" + text as hexadecimal; text that does not
 // convert reads as 65535, which no word or byte range admits.

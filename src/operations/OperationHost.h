@@ -26,11 +26,9 @@ public:
     // The scope boxes, read when the phase they select begins.
     virtual Scope ReadScope() const = 0;
     // The chip's device ID is not the selected device's: whether to go on anyway.
-    virtual bool AskGoOnWithOtherChip(const std::string& question) {
-        return Msg().AskYesNo(question);
-    }
+    virtual bool AskGoOnWithOtherChip(const Phrase& question) { return Msg().AskYesNo(question); }
     // The adapter's programming voltage is above the part's maximum: whether to go on.
-    virtual bool AskHighVpp(const std::string& question) { return Msg().AskYesNo(question); }
+    virtual bool AskHighVpp(const Phrase& question) { return Msg().AskYesNo(question); }
     // How the user starts the unprotect command here, for messages that point to it.
-    virtual std::string UnprotectCommand() const { return "«Desproteger PIC»"; }
+    virtual Phrase UnprotectCommand() const { return Say("operations", "«Desproteger PIC»"); }
 };

@@ -39,7 +39,7 @@ OperationEngine::PhaseEnd OperationEngine::ProgramPhase(Operation op) {
             }
         }
         if (a % kProgressEvery == 0) {
-            Progress("Programa", a);
+            Progress(Say("operations", "Programa"), a);
         }
         PhaseEnd end = device_.Family == 18 ? ReadBack18(op, a) : ReadBack16(op, a, v);
         if (end != PhaseEnd::Done) {
@@ -51,8 +51,11 @@ OperationEngine::PhaseEnd OperationEngine::ProgramPhase(Operation op) {
 
 OperationEngine::PhaseEnd OperationEngine::FailRange(int32_t a) {
     rangeFailed_ = true;
-    return Fail("Error en los códigos de programa (fuera de rango), dir: " + Hex(a, 4) +
-                " fila: " + Hex(a / 16, 4) + " col: " + Hex(a % 16, 2));
+    return Fail(Say("operations",
+                    "Error en los códigos de programa (fuera de rango), dir: %1 fila: %2 col: %3")
+                    .Arg(Hex(a, 4))
+                    .Arg(Hex(a / 16, 4))
+                    .Arg(Hex(a % 16, 2)));
 }
 
 // The write in the device's units: every cell is range-checked first (with the message and
@@ -78,7 +81,7 @@ OperationEngine::PhaseEnd OperationEngine::FastWriteProgram() {
             return Cancelled();
         }
         if (done % kProgressEvery == 0 && done < image_.ProgUsed) {
-            Progress("Programa", done);
+            Progress(Say("operations", "Programa"), done);
         }
         part.ProgramCycle(p_, cycle, values);
         done += static_cast<int32_t>(cycle.addresses.size());
@@ -93,11 +96,12 @@ OperationEngine::PhaseEnd OperationEngine::ReadBack16(Operation op, int32_t a, i
             image_.HexEditG.SetAt(a, Hex(d, 4));
         } else if (op == opBlankCheck) {
             if (d != ExpectedAt(a, BlankWord())) {
-                return Fail("Error de borrado en " + Hex(a, 4));
+                return Fail(Say("operations", "Error de borrado en %1").Arg(Hex(a, 4)));
             }
         } else if (d != v) {
-            return Fail("Error verificando en " + Hex(a, 4) +
-                        ". Compruebe modo programación y dispositivo.");
+            return Fail(Say("operations",
+                            "Error verificando en %1. Compruebe modo programación y dispositivo.")
+                            .Arg(Hex(a, 4)));
         }
     }
     Cmd16(Cmd16::IncrementAddress);
@@ -116,7 +120,7 @@ OperationEngine::PhaseEnd OperationEngine::ReadBack18(Operation op, int32_t a) {
         if (op == opRead) {
             image_.HexEditG.SetAt(a, Hex(d, 2));
         } else if (d != 0xFF) {
-            return Fail("Error de borrado en " + Hex(a, 4));
+            return Fail(Say("operations", "Error de borrado en %1").Arg(Hex(a, 4)));
         }
         return PhaseEnd::Done;
     }
@@ -137,9 +141,11 @@ bool OperationEngine::VerifyBlock18(Operation op, int32_t a) {
         const int64_t e = op == opWrite ? Part().WBuf()[static_cast<size_t>(k)]
                                         : ParseCell(image_.HexEditG.At(first + k));
         if (d != e) {
-            host_.Msg().ShowInfo("Escribe: " + Hex(e, 4) + "   Lee: " + Hex(d, 4));
-            Fail("Error verificando en " + Hex(first + k, 4) +
-                 ". Compruebe modo programación y dispositivo.");
+            host_.Msg().ShowInfo(
+                Say("operations", "Escribe: %1   Lee: %2").Arg(Hex(e, 4)).Arg(Hex(d, 4)));
+            Fail(Say("operations",
+                     "Error verificando en %1. Compruebe modo programación y dispositivo.")
+                     .Arg(Hex(first + k, 4)));
             return false;
         }
     }
@@ -157,14 +163,16 @@ OperationEngine::PhaseEnd OperationEngine::VerifyWrittenProgram18() {
             return Cancelled();
         }
         if (a % kProgressEvery == 0) {
-            Progress("Programa", a);
+            Progress(Say("operations", "Programa"), a);
         }
         const int32_t d = Cmd18(Cmd18::TableReadPostInc);
         const int64_t e = ParseCell(image_.HexEditG.At(a));
         if (d != e) {
-            host_.Msg().ShowInfo("Escribe: " + Hex(e, 4) + "   Lee: " + Hex(d, 4));
-            return Fail("Error verificando en " + Hex(a, 4) +
-                        ". Compruebe modo programación y dispositivo.");
+            host_.Msg().ShowInfo(
+                Say("operations", "Escribe: %1   Lee: %2").Arg(Hex(e, 4)).Arg(Hex(d, 4)));
+            return Fail(Say("operations",
+                            "Error verificando en %1. Compruebe modo programación y dispositivo.")
+                            .Arg(Hex(a, 4)));
         }
     }
     return PhaseEnd::Done;

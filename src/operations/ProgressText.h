@@ -1,10 +1,12 @@
 #pragma once
+#include "common/Phrase.h"
+
 #include <cstdint>
 #include <string>
 
 // The texts of the progress window for one update.
 struct ProgressText {
-    std::string accion;    // "Escribiendo Programa mientras verifica...." or "Leyendo Programa..."
+    Phrase accion;         // "Escribiendo Programa mientras verifica...." or "Leyendo Programa..."
     std::string dir;       // address, at least 4 hex digits (FFFFFFFF for -1)
     std::string maxProg;   // ProgUsed, 4 hex digits
     std::string maxEEProm; // EEPromUsed, 4 hex digits

@@ -59,9 +59,12 @@ void OperationEngine::ReportProtection(bool configJustRead) {
     if (!ProtectionOn(word)) {
         return;
     }
-    const std::string where = device_.Family == 18 ? "CONFIG5 " : "palabra de configuración ";
-    host_.Msg().ShowInfo("El PIC tiene la protección de código activada (" + where + Hex(word, 4) +
-                         "): su memoria de programa se lee como ceros. " +
-                         host_.UnprotectCommand() +
-                         " lo borra entero y quita la protección; después se puede escribir.");
+    const Phrase where = device_.Family == 18 ? Say("operations", "CONFIG5 %1")
+                                              : Say("operations", "palabra de configuración %1");
+    host_.Msg().ShowInfo(Say("operations", "El PIC tiene la protección de código activada (%1): su "
+                                           "memoria de programa se lee como ceros. %2 lo borra "
+                                           "entero y quita la protección; después se puede "
+                                           "escribir.")
+                             .Arg(where.Arg(Hex(word, 4)))
+                             .Arg(host_.UnprotectCommand()));
 }

@@ -48,14 +48,16 @@ public:
         learned_ = true;
     }
 
-    std::string CalibrationQuestion() const override {
+    Phrase CalibrationQuestion() const override {
         if (!learned_ || osccalGiven_ >= 0 || IsRetlw(osccal_)) {
             return "";
         }
-        return "El OSCCAL del " + device_.DeviceName + " (03FFh) se lee como " + Hex(osccal_, 4) +
-               ", que no es una instrucción RETLW (34xxh): la calibración del oscilador parece "
-               "perdida y no se volverá a escribir. Si conoce el valor correcto, indíquelo como "
-               "calibración del oscilador antes de borrar. ¿Desea continuar?";
+        return Say("parts", "El OSCCAL del %1 (03FFh) se lee como %2, que no es una instrucción "
+                            "RETLW (34xxh): la calibración del oscilador parece perdida y no se "
+                            "volverá a escribir. Si conoce el valor correcto, indíquelo como "
+                            "calibración del oscilador antes de borrar. ¿Desea continuar?")
+            .Arg(device_.DeviceName)
+            .Arg(Hex(osccal_, 4));
     }
 
     std::optional<int32_t> CalibrationAt(int32_t address) const override {

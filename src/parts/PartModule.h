@@ -1,4 +1,5 @@
 #pragma once
+#include "common/Phrase.h"
 #include "devices/DeviceRecord.h"
 #include "parts/WriteCycle.h"
 
@@ -108,7 +109,7 @@ public:
     virtual void LearnChip(Programmer&) {}
     // What the user must be asked before it is erased (an OSCCAL that is no RETLW): the
     // question's text, or "".
-    virtual std::string CalibrationQuestion() const { return ""; }
+    virtual Phrase CalibrationQuestion() const { return ""; }
     // The value a program location must hold whatever the image says (OSCCAL); none for
     // every other location.
     virtual std::optional<int32_t> CalibrationAt(int32_t address) const;
@@ -122,7 +123,7 @@ public:
     // without it or before it was read.
     virtual std::string CalibrationText() const { return ""; }
     // Added to "no chip answered": what keeps these parts from entering programming mode.
-    virtual std::string EntryAdvice() const { return ""; }
+    virtual Phrase EntryAdvice() const { return ""; }
 
 protected:
     // The part has a unit longer than a location at all (the WriteUnit of the device

@@ -124,9 +124,9 @@ void SelfTimed16::Unprotect(Programmer& p) {
     BulkEraseHere(p, Cmd16::BulkEraseData);
 }
 
-std::string SelfTimed16::EntryAdvice() const {
-    return " Un " + device_.DeviceName +
-           " configurado con el oscilador interno y MCLR desactivado (FOSC = 100 o 101, MCLRE "
-           "= 0) solo entra en programación si el adaptador da VPP antes que VDD: véase el "
-           "README.";
+Phrase SelfTimed16::EntryAdvice() const {
+    return Say("parts", "Un %1 configurado con el oscilador interno y MCLR desactivado (FOSC = "
+                        "100 o 101, MCLRE = 0) solo entra en programación si el adaptador da VPP "
+                        "antes que VDD: véase el README.")
+        .Arg(device_.DeviceName);
 }

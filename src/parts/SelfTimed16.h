@@ -35,7 +35,7 @@ public:
     // Code protect off (DS41204G Fig. 3-20, DS41287C Fig. 3-21): Bulk Erase PM, Load
     // Configuration, Bulk Erase PM, Bulk Erase DM; the calibration words are kept.
     void Unprotect(Programmer& p) override;
-    std::string EntryAdvice() const override;
+    Phrase EntryAdvice() const override;
 
 protected:
     void ProgramWord(Programmer& p, int32_t value) override;

@@ -5,8 +5,6 @@
 
 namespace {
 
-const char* const kNoKindMessage = "No se especifica el tipo de Flash!!";
-
 // A family 16 "Programming" kind the program does not know: the 16F84A's erases and
 // waits, and no word written: each location says that the kind is not specified.
 class Unknown16 : public Mid16Part {
@@ -17,7 +15,9 @@ public:
     void Unprotect(Programmer&) override {}
 
 protected:
-    void ProgramWord(Programmer& p, int32_t) override { p.Msg().ShowMessage(kNoKindMessage); }
+    void ProgramWord(Programmer& p, int32_t) override {
+        p.Msg().ShowMessage(Say("parts", "No se especifica el tipo de Flash!!"));
+    }
     bool UnitWritesAllowed() const override { return false; }
 };
 

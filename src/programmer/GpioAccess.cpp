@@ -10,53 +10,92 @@ std::string Chip(const GpioAccess& a) {
     return a.label.empty() ? a.chip : a.chip + " (" + a.label + ")";
 }
 
-std::string Key(const std::string& key) {
-    return "la clave " + key + " de la sección [Config] del fichero de dispositivos";
+Phrase Key(const std::string& key) {
+    return Say("programmer", "la clave %1 de la sección [Config] del fichero de dispositivos")
+        .Arg(key);
 }
 
-std::string WhatToDo(const GpioAccess& a) {
+Phrase WhatToDo(const GpioAccess& a) {
     switch (a.fault) {
     case GpioFault::UnknownKey:
-        return "El adaptador GPIO no tiene " + Key(a.key) + ". Sus claves son " + Keys + ".";
+        return Say("programmer", "El adaptador GPIO no tiene %1. Sus claves son %2.")
+            .Arg(Key(a.key))
+            .Arg(Keys);
     case GpioFault::BadValue:
         if (a.key == "gpiochip") {
-            return "El valor «" + a.value + "» de " + Key(a.key) +
-                   " no es válido: escriba el nombre del chip GPIO (gpiochip0), su ruta "
-                   "(/dev/gpiochip0) o su etiqueta (pinctrl-bcm2711).";
+            return Say("programmer", "El valor «%1» de %2 no es válido: escriba el nombre del chip "
+                                     "GPIO (gpiochip0), su ruta (/dev/gpiochip0) o su etiqueta "
+                                     "(pinctrl-bcm2711).")
+                .Arg(a.value)
+                .Arg(Key(a.key));
         }
-        return "El valor «" + a.value + "» de " + Key(a.key) +
-               " no es válido: escriba el número de la línea GPIO (23) o su nombre en el "
-               "núcleo (GPIO23), con «!» delante si el adaptador invierte la señal, o none "
-               "si el adaptador no tiene esa línea.";
+        return Say("programmer", "El valor «%1» de %2 no es válido: escriba el número de la línea "
+                                 "GPIO (23) o su nombre en el núcleo (GPIO23), con «!» delante si "
+                                 "el adaptador invierte la señal, o none si el adaptador no tiene "
+                                 "esa línea.")
+            .Arg(a.value)
+            .Arg(Key(a.key));
     case GpioFault::MissingLine:
-        return "Según " + Key(a.key) +
-               " el adaptador no tiene esa línea, pero el adaptador GPIO la necesita: "
-               "gpio_pgc, gpio_pgd y gpio_vpp deben nombrar una línea GPIO.";
+        return Say("programmer", "Según %1 el adaptador no tiene esa línea, pero el adaptador GPIO "
+                                 "la necesita: gpio_pgc, gpio_pgd y gpio_vpp deben nombrar una "
+                                 "línea GPIO.")
+            .Arg(Key(a.key));
     case GpioFault::NoChip:
-        return "No existe el chip GPIO " + a.chip + " (clave gpiochip de la sección [Config]). " +
-               (a.detail.empty() ? "Este sistema no tiene ningún chip GPIO (/dev/gpiochip*)."
-                                 : "Chips GPIO de este sistema: " + a.detail + ".");
+        return a.detail.empty()
+                   ? Say("programmer", "No existe el chip GPIO %1 (clave gpiochip de la sección "
+                                       "[Config]). Este sistema no tiene ningún chip GPIO "
+                                       "(/dev/gpiochip*).")
+                         .Arg(a.chip)
+                   : Say("programmer", "No existe el chip GPIO %1 (clave gpiochip de la sección "
+                                       "[Config]). Chips GPIO de este sistema: %2.")
+                         .Arg(a.chip)
+                         .Arg(a.detail);
     case GpioFault::NotAChip:
-        return a.chip + " no es un chip GPIO" + (a.detail.empty() ? "" : " (" + a.detail + ")") +
-               ": compruebe la clave gpiochip de la sección [Config].";
+        return a.detail.empty()
+                   ? Say("programmer", "%1 no es un chip GPIO: compruebe la clave gpiochip de la "
+                                       "sección [Config].")
+                         .Arg(a.chip)
+                   : Say("programmer", "%1 no es un chip GPIO (%2): compruebe la clave gpiochip "
+                                       "de la sección [Config].")
+                         .Arg(a.chip)
+                         .Arg(a.detail);
     case GpioFault::PermissionDenied:
-        return "Su usuario no tiene permiso para abrir " + a.chip + ". Añádalo al grupo " +
-               a.group + " («sudo usermod -aG " + a.group + " $USER») y vuelva a iniciar la " +
-               "sesión.";
+        return Say("programmer", "Su usuario no tiene permiso para abrir %1. Añádalo al grupo %2 "
+                                 "(«sudo usermod -aG %2 $USER») y vuelva a iniciar la sesión.")
+            .Arg(a.chip)
+            .Arg(a.group);
     case GpioFault::LineOutOfRange:
-        return "La línea " + a.value + " de " + Key(a.key) + " no existe: el chip " + Chip(a) +
-               (a.lines == 0 ? " no tiene líneas."
-                             : " tiene las líneas 0 a " + std::to_string(a.lines - 1) + ".");
+        return a.lines == 0
+                   ? Say("programmer", "La línea %1 de %2 no existe: el chip %3 no tiene líneas.")
+                         .Arg(a.value)
+                         .Arg(Key(a.key))
+                         .Arg(Chip(a))
+                   : Say("programmer",
+                         "La línea %1 de %2 no existe: el chip %3 tiene las líneas 0 a %4.")
+                         .Arg(a.value)
+                         .Arg(Key(a.key))
+                         .Arg(Chip(a))
+                         .Arg(std::to_string(a.lines - 1));
     case GpioFault::UnknownLineName:
-        return "Ninguna línea del chip " + Chip(a) + " se llama «" + a.value + "» (" + Key(a.key) +
-               ").";
+        return Say("programmer", "Ninguna línea del chip %1 se llama «%2» (%3).")
+            .Arg(Chip(a))
+            .Arg(a.value)
+            .Arg(Key(a.key));
     case GpioFault::SameLineTwice:
-        return "Las claves " + a.otherKey + " y " + a.key +
-               " de la sección [Config] nombran la misma línea " + a.value + " del chip " +
-               Chip(a) + ": cada señal del adaptador necesita su propia línea.";
+        return Say("programmer", "Las claves %1 y %2 de la sección [Config] nombran la misma "
+                                 "línea %3 del chip %4: cada señal del adaptador necesita su "
+                                 "propia línea.")
+            .Arg(a.otherKey)
+            .Arg(a.key)
+            .Arg(a.value)
+            .Arg(Chip(a));
     case GpioFault::Unusable:
-        return "No se pueden usar las líneas GPIO del chip " + Chip(a) +
-               (a.detail.empty() ? "" : ": " + a.detail) + ".";
+        return a.detail.empty()
+                   ? Say("programmer", "No se pueden usar las líneas GPIO del chip %1.")
+                         .Arg(Chip(a))
+                   : Say("programmer", "No se pueden usar las líneas GPIO del chip %1: %2.")
+                         .Arg(Chip(a))
+                         .Arg(a.detail);
     case GpioFault::None:
     case GpioFault::Busy:
         break;
@@ -66,20 +105,32 @@ std::string WhatToDo(const GpioAccess& a) {
 
 } // namespace
 
-std::string GpioAccessMessage(const GpioAccess& a) {
+Phrase GpioAccessMessage(const GpioAccess& a) {
     if (a.fault == GpioFault::None) {
         return "";
     }
     if (a.fault == GpioFault::Busy && a.key.empty()) {
-        return "Las líneas GPIO del adaptador en el chip " + Chip(a) +
-               " están ocupadas: las está usando otro programa. Espere a que termine, o "
-               "cierre ese programa, y vuelva a intentarlo.";
+        return Say("programmer", "Las líneas GPIO del adaptador en el chip %1 están ocupadas: las "
+                                 "está usando otro programa. Espere a que termine, o cierre ese "
+                                 "programa, y vuelva a intentarlo.")
+            .Arg(Chip(a));
     }
     if (a.fault == GpioFault::Busy) {
-        return "Las líneas GPIO del adaptador están ocupadas: la línea " + a.value + " (" + a.key +
-               ") del chip " + Chip(a) + " la está usando otro programa" +
-               (a.detail.empty() ? "" : " (" + a.detail + ")") +
-               ". Espere a que termine, o cierre ese programa, y vuelva a intentarlo.";
+        return a.detail.empty()
+                   ? Say("programmer", "Las líneas GPIO del adaptador están ocupadas: la línea %1 "
+                                       "(%2) del chip %3 la está usando otro programa. Espere a "
+                                       "que termine, o cierre ese programa, y vuelva a intentarlo.")
+                         .Arg(a.value)
+                         .Arg(a.key)
+                         .Arg(Chip(a))
+                   : Say("programmer", "Las líneas GPIO del adaptador están ocupadas: la línea %1 "
+                                       "(%2) del chip %3 la está usando otro programa (%4). "
+                                       "Espere a que termine, o cierre ese programa, y vuelva a "
+                                       "intentarlo.")
+                         .Arg(a.value)
+                         .Arg(a.key)
+                         .Arg(Chip(a))
+                         .Arg(a.detail);
     }
-    return PortDriverMessage + "\n" + WhatToDo(a);
+    return Phrase::Joined({PortDriverMessage, "\n", WhatToDo(a)});
 }

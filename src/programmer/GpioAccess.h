@@ -1,4 +1,6 @@
 #pragma once
+#include "common/Phrase.h"
+
 #include <cstdint>
 #include <string>
 
@@ -37,4 +39,4 @@ struct GpioAccess {
 // What the user is told: like the parallel port's, the driver message and, on the next
 // line, what is wrong and how to fix it; for lines in use, that another program holds
 // them. Empty when nothing is wrong.
-std::string GpioAccessMessage(const GpioAccess& access);
+Phrase GpioAccessMessage(const GpioAccess& access);

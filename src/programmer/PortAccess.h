@@ -1,4 +1,6 @@
 #pragma once
+#include "common/Phrase.h"
+
 #include <cstdint>
 #include <string>
 
@@ -19,15 +21,16 @@ struct PortAccess {
     uint16_t portBase = 0;
     std::string device; // the /dev/parportN concerned, when there is one
     std::string group;  // PermissionDenied: the group that may open the device
-    std::string detail; // the system's own words, or the program that holds the port
+    Phrase detail;      // the system's own words, or the program that holds the port
 
     bool Ok() const { return fault == PortFault::None; }
 };
 
 // Shown when the adapter's port cannot be reached at all.
-inline const std::string PortDriverMessage = "Falta Driver para el puerto paralelo. Mal rollo.";
+inline const Phrase PortDriverMessage =
+    Say("programmer", "Falta Driver para el puerto paralelo. Mal rollo.");
 
 // What the user is told: for a port that cannot be reached, the driver message and, on
 // the next line, what is missing and how to fix it; for a busy port, that another program
 // uses it. Empty when nothing is wrong.
-std::string PortAccessMessage(const PortAccess& access);
+Phrase PortAccessMessage(const PortAccess& access);

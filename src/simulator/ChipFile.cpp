@@ -140,7 +140,7 @@ std::optional<std::vector<uint8_t>> ParseHex(const std::string& text) {
 }
 
 // Reads the data records into a byte map; false on the first malformed record.
-bool ReadBytes(std::istream& in, std::map<uint32_t, uint8_t>& bytes, std::string& error) {
+bool ReadBytes(std::istream& in, std::map<uint32_t, uint8_t>& bytes, Phrase& error) {
     std::string line;
     uint32_t base = 0;
     for (int lineNo = 1; std::getline(in, line); ++lineNo) {
@@ -156,7 +156,8 @@ bool ReadBytes(std::istream& in, std::map<uint32_t, uint8_t>& bytes, std::string
             sum += b;
         }
         if (!rec || rec->size() < 5 || rec->size() != size_t{(*rec)[0]} + 5 || (sum & 0xFF) != 0) {
-            error = "registro mal formado en la línea " + std::to_string(lineNo);
+            error =
+                Say("simulator", "registro mal formado en la línea %1").Arg(std::to_string(lineNo));
             return false;
         }
         const std::vector<uint8_t>& r = *rec;
@@ -173,13 +174,13 @@ bool ReadBytes(std::istream& in, std::map<uint32_t, uint8_t>& bytes, std::string
             base = r[3] == RecordLinear ? value << 16 : value << 4;
         }
     }
-    error = "falta el registro de fin";
+    error = Say("simulator", "falta el registro de fin");
     return false;
 }
 
 } // namespace
 
-bool SaveChip(const Target& chip, const std::string& path, std::string& error) {
+bool SaveChip(const Target& chip, const std::string& path, Phrase& error) {
     std::map<uint32_t, uint8_t> bytes;
     for (Space space : AllSpaces) {
         for (uint32_t i = 0; i < chip.Size(space); ++i) {
@@ -198,7 +199,8 @@ bool SaveChip(const Target& chip, const std::string& path, std::string& error) {
     std::string temporary = dir + "." + name + ".XXXXXX";
     const int fd = mkstemp(temporary.data());
     if (fd < 0) {
-        error = "no se puede escribir en la carpeta del fichero: " + SystemErrorText(errno);
+        error = Say("simulator", "no se puede escribir en la carpeta del fichero: %1")
+                    .Arg(SystemErrorText(errno));
         return false;
     }
     mode_t mask = umask(0);
@@ -222,17 +224,17 @@ bool SaveChip(const Target& chip, const std::string& path, std::string& error) {
         failure = errno;
     }
     if (failure != 0) {
-        error = "no se puede escribir: " + SystemErrorText(failure);
+        error = Say("simulator", "no se puede escribir: %1").Arg(SystemErrorText(failure));
         std::remove(temporary.c_str());
         return false;
     }
     return true;
 }
 
-bool LoadChip(Target& chip, const std::string& path, std::string& error) {
+bool LoadChip(Target& chip, const std::string& path, Phrase& error) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        error = "no se puede abrir: " + SystemErrorText(errno);
+        error = Say("simulator", "no se puede abrir: %1").Arg(SystemErrorText(errno));
         return false;
     }
     std::map<uint32_t, uint8_t> bytes;
@@ -264,7 +266,7 @@ namespace Sim {
 std::optional<ChipIdentity> ChipFileIdentity(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::map<uint32_t, uint8_t> bytes;
-    std::string error;
+    Phrase error;
     if (!in || !ReadBytes(in, bytes, error)) {
         return std::nullopt;
     }

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/Phrase.h"
 #include "devices/DeviceFile.h"
 #include "devices/IniFile.h"
 #include "simulator/Target.h"
@@ -17,11 +18,25 @@ namespace Sim {
 
 // Writes every cell of every space. The file is written beside the target under a
 // temporary name and renamed over it, so an interrupted save leaves the old file whole.
-bool SaveChip(const Target& chip, const std::string& path, std::string& error);
+bool SaveChip(const Target& chip, const std::string& path, Phrase& error);
 
 // Reads a file written by SaveChip (or any HEX file in the same layout). Cells the file
 // does not mention keep their values. A malformed file changes nothing.
-bool LoadChip(Target& chip, const std::string& path, std::string& error);
+bool LoadChip(Target& chip, const std::string& path, Phrase& error);
+
+// The same, for callers that keep only the Spanish text of the error.
+inline bool SaveChip(const Target& chip, const std::string& path, std::string& error) {
+    Phrase said;
+    const bool ok = SaveChip(chip, path, said);
+    error = said.Spanish();
+    return ok;
+}
+inline bool LoadChip(Target& chip, const std::string& path, std::string& error) {
+    Phrase said;
+    const bool ok = LoadChip(chip, path, said);
+    error = said.Spanish();
+    return ok;
+}
 
 // The device ID a chip file holds and the family whose layout holds it (a PIC18 file has
 // it at 3FFFFEh, a PIC16 file at 400Ch), so that a front end can put the right chip in

@@ -1,15 +1,16 @@
 #include "common/Version.h"
 #include "ui/app/WindowOptions.h"
 #include "ui/main/TLumbroForm.h"
+#include "ui/qt/QtLanguage.h"
 #include "ui/qt/QtMessages.h"
+#include "ui/qt/QtPhrase.h"
 #include "ui/qt/QtSettingsStore.h"
-#include "ui/qt/QtSpanish.h"
 
 #include <QApplication>
 #include <QFont>
-#include <QTranslator>
 
 #include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -22,12 +23,22 @@ int main(int argc, char* argv[]) {
         args.push_back(qtArgs[i].toStdString());
     }
     const WindowOptions options = ParseWindowOptions(args);
+    // Spanish unless --lang, PRAVIK_LANG or the language chosen in the window says English;
+    // from here on every text, Qt's dialogs included, is in it.
+    QtSettingsStore settings;
+    const char* environment = std::getenv("PRAVIK_LANG");
+    const Language language =
+        ChooseLanguage(options.lang, environment != nullptr ? environment : "",
+                       settings.Read(LanguageSection, LanguageKey, ""));
+    QtLanguage translations;
+    translations.Install(language);
     if (!options.error.empty()) {
-        std::fprintf(stderr, "pravik: %s\n%s", options.error.c_str(), WindowUsageText().c_str());
+        std::fprintf(stderr, "pravik: %s\n%s", Said(options.error).toUtf8().constData(),
+                     Said(WindowUsageText()).toUtf8().constData());
         return 2;
     }
     if (options.help || options.version) {
-        std::fputs(options.help ? WindowUsageText().c_str()
+        std::fputs(options.help ? Said(WindowUsageText()).toUtf8().constData()
                                 : (std::string("pravik ") + PravikVersion + "\n").c_str(),
                    stdout);
         return 0;
@@ -38,12 +49,8 @@ int main(int argc, char* argv[]) {
     QFont interfaceFont = QApplication::font();
     interfaceFont.setPixelSize(11);
     QApplication::setFont(interfaceFont);
-    // Qt's standard dialogs and buttons in Spanish, like everything else the program says.
-    QTranslator qtSpanish;
-    InstallQtSpanish(qtSpanish);
 
     QtMessages messages;
-    QtSettingsStore settings;
     TLumbroForm form(messages, settings);
     messages.SetParent(&form);
     form.SetAdapterChoice(options.adapter);

@@ -11,7 +11,7 @@ SelectionResult SelectDevice(const std::string& name, const std::string& iniPath
     DeviceSection section = ReadDeviceSection(ini, name);
     const int32_t family = section.family;
     if (family != 16 && family != 18) {
-        result.error = "Familia " + FamilyText(name) + " no reconocida";
+        result.error = Say("workbench", "Familia %1 no reconocida").Arg(FamilyText(name));
         return result;
     }
     if (!section.error.empty()) {

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/Phrase.h"
 #include "common/SettingsStore.h"
 #include "config/ConfigWord16.h"
 #include "config/ConfigWords18.h"
@@ -18,7 +19,7 @@ struct SelectionTargets {
 
 struct SelectionResult {
     bool accepted = false;      // false: family not 16 or 18, nothing was changed
-    std::string error;          // "Familia XX no reconocida" when not accepted
+    Phrase error;               // "Familia XX no reconocida" when not accepted
     bool dataGridReset = false; // the EEPROM grid was reset (device has EEPROM)
 };
 

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks it as a user of the installed
 # program would: the installed layout, the version, where the device file is found, the
-# desktop entry, metainfo and manual pages through their validators, the help against the
-# manual, the port message of an unprivileged user, and (outside sanitizer builds) that
+# desktop entry, metainfo and the English and Spanish manual pages through their validators,
+# the help of each language against its manual, the port message of an unprivileged user, and (outside sanitizer builds) that
 # the .deb holds exactly the installed layout with computed dependencies.
 # Usage: install-test.sh BUILD_DIR SOURCE_DIR
 set -uo pipefail
@@ -27,6 +27,8 @@ share/applications/$app_id.desktop
 share/doc/pravik/changelog.gz
 share/doc/pravik/copyright
 share/icons/hicolor/scalable/apps/$app_id.svg
+share/man/es/man1/pravik-cli.1.gz
+share/man/es/man1/pravik.1.gz
 share/man/man1/pravik-cli.1.gz
 share/man/man1/pravik.1.gz
 share/metainfo/$app_id.metainfo.xml
@@ -87,41 +89,54 @@ check "appstreamcli validate" appstreamcli validate --no-net --pedantic \
 grep -q "release version=\"$version\"" "$prefix/share/metainfo/$app_id.metainfo.xml" ||
   fail "the metainfo's release is not version $version"
 
-# --- Both manual pages render without a warning, in a UTF-8 and in the C locale.
-for page in pravik pravik-cli; do
-  for locale in C.UTF-8 C; do
-    LC_ALL=$locale MANWIDTH=80 man --warnings -l "$prefix/share/man/man1/$page.1.gz" \
-      >"$work/$page.txt" 2>"$work/$page.err"
-    [ -s "$work/$page.err" ] && fail "man -l $page.1 ($locale) warns: $(cat "$work/$page.err")"
+# --- The manual pages render without a warning, in a UTF-8 and in the C locale: English in
+# man1, Spanish in es/man1, as Debian installs translated manuals.
+manual() { echo "$prefix/share/man/$([ "$1" = es ] && echo es/)man1/$2.1.gz"; }
+for lang in en es; do
+  heading=$([ $lang = es ] && echo NOMBRE || echo NAME)
+  for page in pravik pravik-cli; do
+    for locale in C.UTF-8 C; do
+      LC_ALL=$locale MANWIDTH=80 man --warnings -l "$(manual $lang $page)" \
+        >"$work/$page.txt" 2>"$work/$page.err"
+      [ -s "$work/$page.err" ] && fail "man -l $lang $page.1 ($locale) warns: $(cat "$work/$page.err")"
+    done
+    grep -q "^$heading" "$work/$page.txt" || fail "man -l $lang $page.1 shows no $heading section"
   done
-  grep -q "^NOMBRE" "$work/$page.txt" || fail "man -l $page.1 shows no NOMBRE section"
 done
 
-# --- Every option and command of the help is in the manual.
-LC_ALL=C.UTF-8 MANWIDTH=200 man -l "$prefix/share/man/man1/pravik-cli.1.gz" 2>/dev/null |
-  col -b >"$work/manual.txt"
-help=$("$cli" --help)
-options=$(sed '/^Órdenes:/,$d' <<<"$help" | grep -oE -- '(^|[ ,])--?[a-zA-Z][a-zA-Z-]*' |
-  tr -d ' ,' | sort -u)
-commands=$(sed '1,/^Órdenes:/d' <<<"$help" | grep -E '^  [a-z]' | awk '{print $1}')
-[ "$(wc -l <<<"$options")" -ge 14 ] && [ "$(wc -l <<<"$commands")" -ge 9 ] ||
-  fail "could not read the options and commands from --help"
-for word in $options $commands; do
-  grep -qE -- "(^|[^[:alnum:]-])$word([^[:alnum:]-]|$)" "$work/manual.txt" ||
-    fail "the manual does not mention $word"
-done
+# --- Every option and command of the help, in each language, is in that language's
+# manual; with nothing chosen the help is the Spanish one.
+[ "$("$cli" --help)" = "$("$cli" --lang es --help)" ] || fail "pravik-cli --help is not in Spanish"
+for lang in en es; do
+  commands_heading=$([ $lang = es ] && echo Órdenes: || echo Commands:)
+  LC_ALL=C.UTF-8 MANWIDTH=200 man -l "$(manual $lang pravik-cli)" 2>/dev/null |
+    col -b >"$work/manual.txt"
+  help=$("$cli" --lang $lang --help)
+  options=$(sed "/^$commands_heading/,\$d" <<<"$help" |
+    grep -oE -- '(^|[ ,])--?[a-zA-Z][a-zA-Z-]*' | tr -d ' ,' | sort -u)
+  commands=$(sed "1,/^$commands_heading/d" <<<"$help" | grep -E '^  [a-z]' | awk '{print $1}')
+  [ "$(wc -l <<<"$options")" -ge 15 ] && [ "$(wc -l <<<"$commands")" -ge 9 ] ||
+    fail "could not read the options and commands from --help ($lang)"
+  for word in $options $commands; do
+    grep -qE -- "(^|[^[:alnum:]-])$word([^[:alnum:]-]|$)" "$work/manual.txt" ||
+      fail "the $lang manual does not mention $word"
+  done
 
-# --- Every option of the window program's help is in its manual, and a bad one is a
-# usage error.
-LC_ALL=C.UTF-8 MANWIDTH=200 man -l "$prefix/share/man/man1/pravik.1.gz" 2>/dev/null |
-  col -b >"$work/window-manual.txt"
-window_help=$(QT_QPA_PLATFORM=offscreen "$prefix/bin/pravik" --help)
-window_options=$(grep -oE -- '(^|[ ,])--?[a-zA-Z][a-zA-Z-]*' <<<"$window_help" | tr -d ' ,' | sort -u)
-[ "$(wc -l <<<"$window_options")" -ge 4 ] || fail "could not read the options of pravik --help"
-for word in $window_options; do
-  grep -qE -- "(^|[^[:alnum:]-])$word([^[:alnum:]-]|$)" "$work/window-manual.txt" ||
-    fail "the window's manual does not mention $word"
+  # The same for the window program's help and manual.
+  LC_ALL=C.UTF-8 MANWIDTH=200 man -l "$(manual $lang pravik)" 2>/dev/null |
+    col -b >"$work/window-manual.txt"
+  window_help=$(QT_QPA_PLATFORM=offscreen "$prefix/bin/pravik" --lang $lang --help)
+  window_options=$(grep -oE -- '(^|[ ,])--?[a-zA-Z][a-zA-Z-]*' <<<"$window_help" |
+    tr -d ' ,' | sort -u)
+  [ "$(wc -l <<<"$window_options")" -ge 5 ] || fail "could not read the options of pravik --help ($lang)"
+  for word in $window_options; do
+    grep -qE -- "(^|[^[:alnum:]-])$word([^[:alnum:]-]|$)" "$work/window-manual.txt" ||
+      fail "the window's $lang manual does not mention $word"
+  done
 done
+[ "$(QT_QPA_PLATFORM=offscreen "$prefix/bin/pravik" --help | head -n1)" = "Uso: pravik [opciones]" ] &&
+  [ "$(QT_QPA_PLATFORM=offscreen PRAVIK_LANG=en "$prefix/bin/pravik" --help | head -n1)" = "Usage: pravik [options]" ] ||
+  fail "pravik --help is not in Spanish by default and in English with PRAVIK_LANG=en"
 QT_QPA_PLATFORM=offscreen "$prefix/bin/pravik" --adapter usb >/dev/null 2>&1
 [ $? -eq 2 ] || fail "pravik --adapter usb is not a usage error"
 
@@ -135,6 +150,10 @@ if [ ! -d /proc/sys/dev/parport ]; then
   [ $status -eq 1 ] && [ "$(head -n1 <<<"$err")" = "Falta Driver para el puerto paralelo. Mal rollo." ] &&
     grep -q "sudo modprobe -a parport_pc ppdev" <<<"$err" ||
     fail "port message of an unprivileged user ($status): $err"
+  err=$(run PRAVIK_LANG=en "${as_user[@]}" "$cli" -d PIC16F84A blank 2>&1 >/dev/null)
+  [ "$(head -n1 <<<"$err")" = "No driver for the parallel port. Bad luck." ] &&
+    grep -q "^To try the program without a programmer, use the simulated adapter" <<<"$err" ||
+    fail "port message in English: $err"
 fi
 
 # --- The package: exactly the installed layout under /usr, dependencies from the binaries.

@@ -21,17 +21,17 @@ namespace wire {
 // Records every message with its kind.
 class MessageLog : public Messages {
 public:
-    void ShowError(const std::string& m) override { log.push_back("error:" + m); }
-    bool AskAbortIgnore(const std::string& m) override {
+    void ShowError(const Phrase& m) override { log.push_back("error:" + m); }
+    bool AskAbortIgnore(const Phrase& m) override {
         log.push_back("abort?:" + m);
         return true;
     }
-    void ShowInfo(const std::string& m) override { log.push_back("info:" + m); }
-    bool AskYesNo(const std::string& m) override {
+    void ShowInfo(const Phrase& m) override { log.push_back("info:" + m); }
+    bool AskYesNo(const Phrase& m) override {
         log.push_back("yes?:" + m);
         return true;
     }
-    void ShowMessage(const std::string& m) override { log.push_back("message:" + m); }
+    void ShowMessage(const Phrase& m) override { log.push_back("message:" + m); }
     std::vector<std::string> log;
 };
 

@@ -13,18 +13,18 @@ public:
         std::string text;
     };
 
-    void ShowError(const std::string& message) override { log.push_back({"error", message}); }
-    bool AskAbortIgnore(const std::string& message) override {
+    void ShowError(const Phrase& message) override { log.push_back({"error", message}); }
+    bool AskAbortIgnore(const Phrase& message) override {
         log.push_back({"warning", message});
         return Next(abortAnswers, true);
     }
-    void ShowInfo(const std::string& message) override { log.push_back({"info", message}); }
-    bool AskYesNo(const std::string& message) override {
+    void ShowInfo(const Phrase& message) override { log.push_back({"info", message}); }
+    bool AskYesNo(const Phrase& message) override {
         log.push_back({"question", message});
         return Next(yesAnswers, false);
     }
-    void ShowMessage(const std::string& message) override { log.push_back({"message", message}); }
-    std::optional<std::string> AskText(const std::string& question, const std::string&) override {
+    void ShowMessage(const Phrase& message) override { log.push_back({"message", message}); }
+    std::optional<std::string> AskText(const Phrase& question, const std::string&) override {
         log.push_back({"text", question});
         if (textAnswers.empty()) {
             return std::nullopt;

@@ -1,4 +1,6 @@
 #pragma once
+#include "common/Phrase.h"
+
 #include <string>
 #include <vector>
 
@@ -8,13 +10,15 @@
 struct WindowOptions {
     std::string adapter; // "parport", "gpio", "simulator" or empty (the device file's)
     std::string chipFile;
+    std::string lang; // "es", "en" or empty (PRAVIK_LANG, then the remembered language)
     bool help = false;
     bool version = false;
-    std::string error; // empty when the command line is valid
+    Phrase error; // empty when the command line is valid
 };
 
-// "--adapter KIND", "--adapter=KIND", "--chip FILE", "--chip=FILE", "--help", "--version".
+// "--adapter KIND", "--adapter=KIND", "--chip FILE", "--chip=FILE", "--lang es|en",
+// "--lang=es|en", "--help", "--version".
 WindowOptions ParseWindowOptions(const std::vector<std::string>& args);
 
 // The help text of --help and after a usage error.
-std::string WindowUsageText();
+Phrase WindowUsageText();

@@ -21,7 +21,7 @@ TAboutForm::TAboutForm(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowStaysOnTopHint) {
     setObjectName("AboutForm");
-    setWindowTitle("Sobre Pravik");
+    setWindowTitle(tr("Sobre Pravik"));
     setFixedSize(220, 142);
 
     // The bold 18-pixel title stands a little higher than its nominal 8 so that it does not
@@ -32,10 +32,10 @@ TAboutForm::TAboutForm(QWidget* parent)
     bold.setPixelSize(18);
     title->setFont(bold);
     title->adjustSize();
-    PlaceLabel(this, "Programador de PIC", 64, 24);
-    PlaceLabel(this, "ICSP en puerto paralelo", 56, 40);
-    PlaceLabel(this, QString("versión ") + PravikVersion, 88, 56);
-    PlaceLabel(this, "PIC16 y PIC18", 64, 80);
+    PlaceLabel(this, tr("Programador de PIC"), 64, 24);
+    PlaceLabel(this, tr("ICSP en puerto paralelo"), 56, 40);
+    PlaceLabel(this, tr("versión %1").arg(PravikVersion), 88, 56);
+    PlaceLabel(this, tr("PIC16 y PIC18"), 64, 80);
 
     auto* ok = new QPushButton("OK", this);
     ok->setObjectName("okbut");

@@ -29,10 +29,10 @@ QLineEdit* AddWordEdit(QWidget* parent, const char* name, QRect rect) {
 
 TPalConfForm::TPalConfForm(ConfigWord16& model, QWidget* parent) : QDialog(parent), model_(model) {
     setObjectName("PalConfForm");
-    setWindowTitle("Palabra de Configuración, familia 16");
+    setWindowTitle(tr("Palabra de Configuración, familia 16"));
     setFixedSize(500, 405);
 
-    auto* box = new QGroupBox("Palabra de Configuración", this);
+    auto* box = new QGroupBox(tr("Palabra de Configuración"), this);
     box->setObjectName("PalConfBox");
     box->setGeometry(8, 8, 150, 312);
     for (int i = 0; i < ConfigWord16::kBits; ++i) {
@@ -46,7 +46,7 @@ TPalConfForm::TPalConfForm(ConfigWord16& model, QWidget* parent) : QDialog(paren
     pc_[0]->setEnabled(false);
     pc_[1]->setEnabled(false);
 
-    auto* osc = new QGroupBox("Oscilador", this);
+    auto* osc = new QGroupBox(tr("Oscilador"), this);
     osc->setObjectName("GroupBox1");
     osc->setGeometry(168, 8, 200, 104);
     static const char* kOscTexts[] = {"Low Power (32-200 KHz)", "Xtal (100 KHz - 4 MHz)",
@@ -63,22 +63,22 @@ TPalConfForm::TPalConfForm(ConfigWord16& model, QWidget* parent) : QDialog(paren
     BuildLegend();
     BuildWord2();
 
-    AddLabel(this, "Label1", "Palabra de Configuración:", 8, 336);
+    AddLabel(this, "Label1", tr("Palabra de Configuración:"), 8, 336);
     PalEdit = AddWordEdit(this, "PalEdit", {160, 332, 50, 21});
     connect(PalEdit, &QLineEdit::textEdited, this, &TPalConfForm::PalEditEdited);
-    auto* apply = new QPushButton("Aplicar", this);
+    auto* apply = new QPushButton(tr("Aplicar"), this);
     apply->setObjectName("Button2");
     apply->setGeometry(220, 330, 75, 25);
     apply->setAutoDefault(false);
     connect(apply, &QPushButton::clicked, this, &TPalConfForm::Button2Click);
 
-    AddLabel(this, "Label13", "Palabra recomendada", 8, 368);
+    AddLabel(this, "Label13", tr("Palabra recomendada"), 8, 368);
     PalEdit2 = AddWordEdit(this, "PalEdit2", {160, 364, 50, 21});
     PalEdit2->setEnabled(false);
     PalEditW2Def = AddWordEdit(this, "PalEditW2Def", {216, 364, 50, 21});
     PalEditW2Def->setEnabled(false);
 
-    auto* back = new QPushButton("Volver", this);
+    auto* back = new QPushButton(tr("Volver"), this);
     back->setObjectName("Button1");
     back->setGeometry(410, 366, 75, 25);
     back->setAutoDefault(false);
@@ -93,7 +93,7 @@ void TPalConfForm::BuildLegend() {
     };
     static constexpr Line kLegend[] = {
         {"Label2", "WDTE: Watch Dog Timer Enable"},
-        {"Label3", "_PWRTE: Power-On Timer Enable (Nivel Bajo)"},
+        {"Label3", QT_TR_NOOP("_PWRTE: Power-On Timer Enable (Nivel Bajo)")},
         {"Label4", "BODEN: Brown-Out Reset Enable"},
         {"Label5", "LVP: Low Voltage In-Circuit Serial Programming Enable"},
         {"Label6", "CP: Code Protection Disable"},
@@ -102,18 +102,18 @@ void TPalConfForm::BuildLegend() {
         {"Label9", "WRT: Flash Program Memory Write Enable"},
         {"Label10", "DEBUG: In-Circuit Debugger Disable"},
         {"Label12", "MPEEN: Memory Parity Error Enable"},
-        {"Label11", "- No  Implementado"},
+        {"Label11", QT_TR_NOOP("- No  Implementado")},
     };
     int top = 124;
     for (const Line& line : kLegend) {
-        AddLabel(this, line.name, line.text, 172, top);
+        AddLabel(this, line.name, tr(line.text), 172, top);
         top += 17;
     }
 }
 
 // The 16F87/88 second word: its hex value and a box for each bit that has a name.
 void TPalConfForm::BuildWord2() {
-    word2Box_ = new QGroupBox("Palabra 2 (2008h)", this);
+    word2Box_ = new QGroupBox(tr("Palabra 2 (2008h)"), this);
     word2Box_->setObjectName("Word2Box");
     word2Box_->setGeometry(376, 8, 116, 104);
     PalEditW2 = AddWordEdit(word2Box_, "PalEditW2", {12, 20, 50, 21});

@@ -8,10 +8,10 @@
 TPalConfForm18::TPalConfForm18(ConfigWords18& model, QWidget* parent)
     : QDialog(parent), model_(model) {
     setObjectName("PalConfForm18");
-    setWindowTitle("Palabra de Configuración, familia 18");
+    setWindowTitle(tr("Palabra de Configuración, familia 18"));
     setFixedSize(313, 288);
 
-    auto* heading = new QLabel("Recomendado", this);
+    auto* heading = new QLabel(tr("Recomendado"), this);
     heading->setObjectName("Label8");
     heading->move(170, 12);
     for (int n = 0; n < ConfigWords18::kWords; ++n) {
@@ -46,12 +46,12 @@ TPalConfForm18::TPalConfForm18(ConfigWords18& model, QWidget* parent)
         setTabOrder(editConf_[static_cast<size_t>(n)], editConf_[static_cast<size_t>(n + 1)]);
     }
 
-    auto* defaults = new QPushButton("Recomendados", this);
+    auto* defaults = new QPushButton(tr("Recomendados"), this);
     defaults->setObjectName("Button2");
     defaults->setGeometry(24, 248, 100, 25);
     defaults->setAutoDefault(false);
     connect(defaults, &QPushButton::clicked, this, &TPalConfForm18::Button2Click);
-    auto* back = new QPushButton("Volver", this);
+    auto* back = new QPushButton(tr("Volver"), this);
     back->setObjectName("Button1");
     back->setGeometry(214, 248, 75, 25);
     back->setAutoDefault(false);

@@ -58,19 +58,19 @@ void TLumbroForm::BuildControls() {
     setCentralWidget(central_);
     using A = AnchoredLayout;
 
-    auto button = [&](QPushButton*& target, const char* name, const char* text, QRect rect) {
+    auto button = [&](QPushButton*& target, const char* name, const QString& text, QRect rect) {
         target = new QPushButton(text, central_);
         target->setObjectName(name);
         layout_.Place(target, rect);
     };
-    button(BotonReabre, "BotonReabre", "Reabre Hex", {8, 0, 81, 25});
-    button(BotonEscribir, "BotonEscribir", "Escribir", {96, 0, 65, 25});
-    button(BotonLeer, "BotonLeer", "Leer", {168, 0, 57, 25});
-    button(ButPalConf, "ButPalConf", "Configuración", {232, 0, 89, 25});
+    button(BotonReabre, "BotonReabre", tr("Reabre Hex"), {8, 0, 81, 25});
+    button(BotonEscribir, "BotonEscribir", tr("Escribir"), {96, 0, 65, 25});
+    button(BotonLeer, "BotonLeer", tr("Leer"), {168, 0, 57, 25});
+    button(ButPalConf, "ButPalConf", tr("Configuración"), {232, 0, 89, 25});
     connect(ButPalConf, &QPushButton::clicked, this, &TLumbroForm::ButPalConfClick);
     connect(BotonReabre, &QPushButton::clicked, this, &TLumbroForm::BotonReabreClick);
 
-    PICNameLab = new QLabel("PIC", central_);
+    PICNameLab = new QLabel(tr("PIC"), central_);
     PICNameLab->setObjectName("PICNameLab");
     QFont bold = PICNameLab->font();
     bold.setBold(true);
@@ -79,7 +79,7 @@ void TLumbroForm::BuildControls() {
     PICNameLab->move(336, 0);
     PICNameLab->adjustSize();
 
-    Label1 = new QLabel("Identificador", central_);
+    Label1 = new QLabel(tr("Identificador"), central_);
     Label1->setObjectName("Label1");
     QFont labelFont = Label1->font();
     labelFont.setPixelSize(13);
@@ -107,18 +107,18 @@ void TLumbroForm::BuildControls() {
     HexEditG->setShowGrid(false);
     layout_.Place(HexEditG, {8, 32, 737, 273}, A::Left | A::Top | A::Right | A::Bottom);
 
-    GBalcance = new QGroupBox("Alcance de las operaciones", central_);
+    GBalcance = new QGroupBox(tr("Alcance de las operaciones"), central_);
     GBalcance->setObjectName("GBalcance");
     layout_.Place(GBalcance, {8, 312, 209, 137}, A::Left | A::Bottom);
-    auto check = [&](QCheckBox*& target, const char* name, const char* text, QRect rect) {
+    auto check = [&](QCheckBox*& target, const char* name, const QString& text, QRect rect) {
         target = new QCheckBox(text, GBalcance);
         target->setObjectName(name);
         target->setGeometry(rect);
     };
-    check(CBmemprog, "CBmemprog", "Memoria de Programa", {16, 24, 161, 17});
-    check(CBmemdatos, "CBmemdatos", "Memoria (EEPROM)", {16, 48, 161, 17});
-    check(CBpalconfig, "CBpalconfig", "Palabra de Configuración", {16, 72, 185, 17});
-    check(CBident, "CBident", "Identificador", {16, 96, 169, 17});
+    check(CBmemprog, "CBmemprog", tr("Memoria de Programa"), {16, 24, 161, 17});
+    check(CBmemdatos, "CBmemdatos", tr("Memoria (EEPROM)"), {16, 48, 161, 17});
+    check(CBpalconfig, "CBpalconfig", tr("Palabra de Configuración"), {16, 72, 185, 17});
+    check(CBident, "CBident", tr("Identificador"), {16, 96, 169, 17});
     CBmemprog->setChecked(true);
 
     datosModel_ = new QtCellTableModel(

@@ -138,6 +138,9 @@ private:
     void BuildControls();
     void BuildMenus();
     void BuildStatusBar();
+    // "Idioma": Spanish or English, remembered for the next start of either program.
+    void BuildLanguageMenu();
+    void LanguageClick(QAction* entry);
     void LoadDeviceFile();
     void SelectDevice(QAction* entry);
     void ApplyFamilyControls();
@@ -216,6 +219,7 @@ private:
     QMenu* File1 = nullptr;
     QMenu* Device1 = nullptr;
     QMenu* Accin1 = nullptr;
+    QMenu* Idioma1 = nullptr;
     QMenu* Help1 = nullptr;
     std::array<QAction*, 4> recentEntries_{};
 

@@ -50,10 +50,11 @@ void TLumbroForm::CalibracionPIC1Click() {
             Hex(osccalGiven_, 4) + (bandGapGiven_ >= 0 ? " " + std::to_string(bandGapGiven_) : "");
     }
     const std::optional<std::string> answer = messages_.AskText(
-        "OSCCAL (instrucción RETLW, de 3400 a 37FF) y bits BG (0 a 3) que se escribirán en el " +
-            device_.DeviceName +
-            " al borrarlo o escribirlo, en lugar de los que tenga el chip (por ejemplo «3480 2»). "
-            "Vacío: los del chip.",
+        tr("OSCCAL (instrucción RETLW, de 3400 a 37FF) y bits BG (0 a 3) que se escribirán en el "
+           "%1 al borrarlo o escribirlo, en lugar de los que tenga el chip (por ejemplo «3480 "
+           "2»). Vacío: los del chip.")
+            .arg(QString::fromStdString(device_.DeviceName))
+            .toStdString(),
         current);
     if (!answer) {
         return;
@@ -61,9 +62,11 @@ void TLumbroForm::CalibracionPIC1Click() {
     int32_t osccal = -1;
     int32_t bandGap = -1;
     if (!ParseCalibration(*answer, osccal, bandGap)) {
-        messages_.ShowError("Calibración no válida: «" + *answer +
-                            "». Escriba OSCCAL en hexadecimal (de 3400 a 37FF) y, si quiere, "
-                            "los bits BG (0 a 3) separados por un espacio.");
+        messages_.ShowError(tr("Calibración no válida: «%1». Escriba OSCCAL en hexadecimal (de "
+                               "3400 a 37FF) y, si quiere, los bits BG (0 a 3) separados por un "
+                               "espacio.")
+                                .arg(QString::fromStdString(*answer))
+                                .toStdString());
         return;
     }
     osccalGiven_ = osccal;

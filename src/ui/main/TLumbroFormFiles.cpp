@@ -12,9 +12,9 @@
 #include <fstream>
 
 void TLumbroForm::Open1Click() {
-    QFileDialog dialog(this, "Abre fichero HEX", lastDir_);
+    QFileDialog dialog(this, tr("Abre fichero HEX"), lastDir_);
     dialog.setObjectName("OpenHex");
-    dialog.setNameFilters({"Hex File (*.hex *.HEX *.Hex)", "Todos los ficheros (*)"});
+    dialog.setNameFilters({QString("Hex File (*.hex *.HEX *.Hex)"), tr("Todos los ficheros (*)")});
     dialog.setDefaultSuffix("hex");
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -59,7 +59,7 @@ void TLumbroForm::LoadHexFile(const QString& path) {
     const std::string file = path.toStdString();
     std::ifstream in;
     if (!OpenHexFile(file, in)) {
-        messages_.ShowError(kHexUnreadable);
+        messages_.ShowError(HexUnreadableMessage());
         return;
     }
     QFileInfo info(path);
@@ -80,9 +80,9 @@ void TLumbroForm::LoadHexFile(const QString& path) {
 }
 
 void TLumbroForm::SaveAs1Click() {
-    QFileDialog dialog(this, "Save As", lastDir_);
+    QFileDialog dialog(this, QString("Save As"), lastDir_);
     dialog.setObjectName("SaveHexDialogo");
-    dialog.setNameFilters({"Hex Files (*.hex *.HEX)", "Todos los ficheros (*)"});
+    dialog.setNameFilters({QString("Hex Files (*.hex *.HEX)"), tr("Todos los ficheros (*)")});
     dialog.setDefaultSuffix("hex");
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
@@ -95,8 +95,7 @@ void TLumbroForm::SaveHexFile(const QString& path) {
     // The directory is remembered as soon as the user has chosen it, even when the file
     // then cannot be created.
     SetLastDir(QFileInfo(path).absolutePath());
-    const std::string error =
-        SaveHexImage(path.toStdString(), device_, image_, config16_, config18_);
+    const Phrase error = SaveHexImage(path.toStdString(), device_, image_, config16_, config18_);
     SyncIdentField();
     if (!error.empty()) {
         messages_.ShowError(error);
@@ -104,5 +103,5 @@ void TLumbroForm::SaveHexFile(const QString& path) {
 }
 
 QString TLumbroForm::CaptionSuffix() const {
-    return adapter_ == "simulator" || SimulatedGpio() ? QString(" [simulador]") : QString();
+    return adapter_ == "simulator" || SimulatedGpio() ? tr(" [simulador]") : QString();
 }

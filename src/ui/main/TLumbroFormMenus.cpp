@@ -13,38 +13,42 @@ QString TLumbroForm::Literal(const std::string& text) {
 
 void TLumbroForm::BuildMenus() {
     menuBar()->setObjectName("MainMenu1");
-    File1 = menuBar()->addMenu("Archivo");
+    File1 = menuBar()->addMenu(tr("Archivo"));
     File1->setObjectName("File1");
-    QAction* open = File1->addAction("Abrir HEX");
+    QAction* open = File1->addAction(tr("Abrir HEX"));
     open->setObjectName("Open1");
     connect(open, &QAction::triggered, this, &TLumbroForm::Open1Click);
-    QAction* save = File1->addAction("Guardar como");
+    QAction* save = File1->addAction(tr("Guardar como"));
     save->setObjectName("SaveAs1");
     connect(save, &QAction::triggered, this, &TLumbroForm::SaveAs1Click);
     File1->addSeparator();
-    QAction* exit = File1->addAction("Salir");
+    QAction* exit = File1->addAction(tr("Salir"));
     exit->setObjectName("Exit1");
     connect(exit, &QAction::triggered, this, &TLumbroForm::Exit1Click);
     File1->addSeparator();
 
-    Device1 = menuBar()->addMenu("Dispositivo");
+    Device1 = menuBar()->addMenu(tr("Dispositivo"));
     Device1->setObjectName("Device1");
     connect(Device1, &QMenu::triggered, this, &TLumbroForm::DeviceEntryClick);
 
-    Accin1 = menuBar()->addMenu("Acción");
+    Accin1 = menuBar()->addMenu(tr("Acción"));
     Accin1->setObjectName("Accin1");
     struct Entry {
         const char* name;
         const char* text;
     };
     static constexpr Entry kActions[] = {
-        {"BlanckCheck1", "Blank Check"},        {"VerificarPIC1", "Verificar PIC"},
-        {"EscribirPIC1", "Escribir PIC"},       {"LeerPIC1", "Leer PIC"},
-        {"Desproteger1", "Desproteger PIC"},    {"ConfigurarPIC1", "Configurar PIC"},
-        {"BorrarPrograma1", "Borrar Programa"}, {"CalibracionPIC1", "Calibración del oscilador..."},
+        {"BlanckCheck1", "Blank Check"},
+        {"VerificarPIC1", QT_TR_NOOP("Verificar PIC")},
+        {"EscribirPIC1", QT_TR_NOOP("Escribir PIC")},
+        {"LeerPIC1", QT_TR_NOOP("Leer PIC")},
+        {"Desproteger1", QT_TR_NOOP("Desproteger PIC")},
+        {"ConfigurarPIC1", QT_TR_NOOP("Configurar PIC")},
+        {"BorrarPrograma1", QT_TR_NOOP("Borrar Programa")},
+        {"CalibracionPIC1", QT_TR_NOOP("Calibración del oscilador...")},
     };
     for (const Entry& e : kActions) {
-        QAction* action = Accin1->addAction(e.text);
+        QAction* action = Accin1->addAction(tr(e.text));
         action->setObjectName(e.name);
     }
     connect(Accin1->findChild<QAction*>("ConfigurarPIC1"), &QAction::triggered, this,
@@ -52,9 +56,11 @@ void TLumbroForm::BuildMenus() {
     connect(Accin1->findChild<QAction*>("CalibracionPIC1"), &QAction::triggered, this,
             &TLumbroForm::CalibracionPIC1Click);
 
-    Help1 = menuBar()->addMenu("Ayuda");
+    BuildLanguageMenu();
+
+    Help1 = menuBar()->addMenu(tr("Ayuda"));
     Help1->setObjectName("Help1");
-    QAction* about = Help1->addAction("Sobre Lumbro");
+    QAction* about = Help1->addAction(tr("Sobre Lumbro"));
     about->setObjectName("SobreProgramaPIC1");
     connect(about, &QAction::triggered, this, &TLumbroForm::SobreProgramaPIC1Click);
 }
@@ -86,9 +92,10 @@ void TLumbroForm::LoadDeviceFile() {
     std::string lastPic = settings_.Read("Config", "lastpic", "PIC16F876A");
 
     if (Device1->actions().isEmpty()) {
-        messages_.ShowError("Fichero de configuración " + iniPath_.toStdString() +
-                            " no encontrado. Vuelva a copiar este fichero o instale de nuevo "
-                            "el programa.");
+        messages_.ShowError(tr("Fichero de configuración %1 no encontrado. Vuelva a copiar este "
+                               "fichero o instale de nuevo el programa.")
+                                .arg(iniPath_)
+                                .toStdString());
         RequestEnd();
         return;
     }

@@ -133,22 +133,22 @@ std::unique_ptr<Sim::Target> TLumbroForm::ChipOfChipFile() {
     }
     std::unique_ptr<Sim::Target> chip = Sim::MakeTarget(model);
     std::error_code ec;
-    std::string error;
+    Phrase error;
     if (chip && std::filesystem::exists(chipFile_, ec) && !Sim::LoadChip(*chip, chipFile_, error)) {
         // The socket gets a fresh chip; the file that could not be read is never replaced.
-        messages_.ShowError("Fichero de chip " + chipFile_ + ": " + error);
+        messages_.ShowError(Say("TLumbroForm", "Fichero de chip %1: %2").Arg(chipFile_).Arg(error));
         chipFileUsable_ = false;
     }
     return chip;
 }
 
 void TLumbroForm::SaveChipFile() {
-    std::string error;
+    Phrase error;
     if (chipFile_.empty() || !chipFileUsable_ || simPort_ == nullptr ||
         simPort_->Chip() == nullptr || Sim::SaveChip(*simPort_->Chip(), chipFile_, error)) {
         return;
     }
-    messages_.ShowError("Fichero de chip " + chipFile_ + ": " + error);
+    messages_.ShowError(Say("TLumbroForm", "Fichero de chip %1: %2").Arg(chipFile_).Arg(error));
 }
 
 void TLumbroForm::FollowDeviceWithSimulatedChip() {

@@ -7,13 +7,12 @@ class QWidget;
 class QtMessages : public Messages {
 public:
     void SetParent(QWidget* parent) { parent_ = parent; }
-    void ShowError(const std::string& message) override;
-    bool AskAbortIgnore(const std::string& message) override;
-    void ShowInfo(const std::string& message) override;
-    bool AskYesNo(const std::string& message) override;
-    void ShowMessage(const std::string& message) override;
-    std::optional<std::string> AskText(const std::string& question,
-                                       const std::string& initial) override;
+    void ShowError(const Phrase& message) override;
+    bool AskAbortIgnore(const Phrase& message) override;
+    void ShowInfo(const Phrase& message) override;
+    bool AskYesNo(const Phrase& message) override;
+    void ShowMessage(const Phrase& message) override;
+    std::optional<std::string> AskText(const Phrase& question, const std::string& initial) override;
 
 private:
     QWidget* parent_ = nullptr;
