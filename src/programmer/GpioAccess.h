@@ -30,7 +30,7 @@ struct GpioAccess {
     std::string otherKey; // SameLineTwice: the other key naming the line
     std::string value;    // the value at fault; Busy: the line
     std::string group;    // PermissionDenied: the group that may open the chip
-    std::string detail;   // the system's own words; NoChip: the chips there are; Busy:
+    Phrase detail;        // the system's own words; NoChip: the chips there are; Busy:
                           // who holds the line
 
     bool Ok() const { return fault == GpioFault::None; }

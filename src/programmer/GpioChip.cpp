@@ -1,5 +1,6 @@
 #include "programmer/GpioChip.h"
 
+#include "common/SystemError.h"
 #include "common/Text.h"
 
 #include <algorithm>
@@ -87,7 +88,7 @@ int OpenFailure(GpioKernel& kernel, int error, const std::string& node, GpioAcce
         }
     } else {
         access.fault = GpioFault::Unusable;
-        access.detail = std::strerror(-error);
+        access.detail = SystemErrorText(-error);
     }
     return -1;
 }
@@ -212,7 +213,7 @@ int OpenGpioChip(GpioKernel& kernel, const GpioPinMap& map, GpioWiring& wiring,
     if (!ChipInfo(kernel, fd, info, error)) {
         kernel.Close(fd);
         access.fault = GpioFault::NotAChip;
-        access.detail = std::strerror(-error);
+        access.detail = SystemErrorText(-error);
         return -1;
     }
     access.label = Text(info.label, sizeof info.label);

@@ -1,5 +1,6 @@
 #include "programmer/GpioPort.h"
 
+#include "common/SystemError.h"
 #include "programmer/DeadPort.h"
 #include "programmer/LineStates.h"
 
@@ -80,7 +81,7 @@ bool GpioPort::Request(int chipFd, const GpioPinMap& map) {
     }
     if (result != 0) {
         access_.fault = GpioFault::Unusable;
-        access_.detail = std::strerror(-result);
+        access_.detail = SystemErrorText(-result);
         return false;
     }
     fd_ = request.fd;
