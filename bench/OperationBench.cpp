@@ -14,6 +14,7 @@
 #include "operations/OperationEngine.h"
 #include "parts/Mid16.h"
 #include "parts/PartModule.h"
+#include "parts/SelfTimed16.h"
 #include "programmer/CounterDelay.h"
 #include "programmer/SteadyCounter.h"
 #include "programmer/VirtualDelay.h"
@@ -46,9 +47,10 @@ public:
 
 DeviceRecord ShippedDevice(const std::string& name) {
     const IniFile ini = IniFile::Load(PRAVIK_SOURCE_DIR "/data/Pravik.ini");
-    DeviceRecord d = ReadDeviceSection(ini, name).record;
+    const DeviceSection section = ReadDeviceSection(ini, name);
+    DeviceRecord d = section.record;
     d.DeviceName = name;
-    d.Family = FamilyOf(name);
+    d.Family = section.family; // a PIC12F part takes its document's family
     d.WBufSize = DeviceDefaults::WBufSize;
     return d;
 }
@@ -96,6 +98,9 @@ double Seconds(const DeviceRecord& device, SilentHost& host, bool realTime) {
 double DocumentedMinimum(const DeviceRecord& d) {
     const std::unique_ptr<PartModule> part = MakePart(d);
     if (!part->WritesInUnits()) {
+        if (dynamic_cast<const SelfTimed16*>(part.get()) != nullptr) {
+            return d.ProgMem * d.WriteTimeUs / 1e6; // DS41191D: TPROG1 of each word
+        }
         const auto* mid16 = dynamic_cast<const Mid16Part*>(part.get());
         return mid16 != nullptr ? d.ProgMem * mid16->Waits().wordWriteMs / 1e3 : 0;
     }
@@ -149,6 +154,21 @@ void BM_WriteVerify_PIC16F876A(benchmark::State& state) {
     WriteMethods(state, "PIC16F876A");
 }
 BENCHMARK(BM_WriteVerify_PIC16F876A)->Iterations(1)->Unit(benchmark::kSecond);
+
+void BM_WriteVerify_PIC12F675(benchmark::State& state) {
+    WriteMethods(state, "PIC12F675");
+}
+BENCHMARK(BM_WriteVerify_PIC12F675)->Iterations(1)->Unit(benchmark::kSecond);
+
+void BM_WriteVerify_PIC16F690(benchmark::State& state) {
+    WriteMethods(state, "PIC16F690");
+}
+BENCHMARK(BM_WriteVerify_PIC16F690)->Iterations(1)->Unit(benchmark::kSecond);
+
+void BM_WriteVerify_PIC16F887(benchmark::State& state) {
+    WriteMethods(state, "PIC16F887");
+}
+BENCHMARK(BM_WriteVerify_PIC16F887)->Iterations(1)->Unit(benchmark::kSecond);
 
 void BM_WriteVerify_PIC18F452(benchmark::State& state) {
     WriteMethods(state, "PIC18F452");

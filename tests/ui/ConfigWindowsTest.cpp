@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QtTest>
+#include <QTest>
 
 // The configuration windows edit their models the way a user does: clicks, typing,
 // leaving a field.

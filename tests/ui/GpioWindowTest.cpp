@@ -2,7 +2,7 @@
 #include "ui/FormBench.h"
 
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QMenu>
-#include <QtTest>
+#include <QTest>
 #include <fstream>
 
 namespace {

@@ -12,8 +12,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTableView>
+#include <QTest>
 #include <QTimer>
-#include <QtTest>
 
 namespace {
 

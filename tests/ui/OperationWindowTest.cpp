@@ -10,8 +10,8 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
-#include <QtTest>
 
 namespace {
 const char* kIni = "[Config]\nadapter=simulator\n"

@@ -4,7 +4,7 @@
 #include "ui/qt/QtSettingsStore.h"
 
 #include <QLabel>
-#include <QtTest>
+#include <QTest>
 
 // The per-user store on a configuration directory that cannot be created: settings are
 // lost, nothing else is.

@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTranslator>
-#include <QtTest>
 
 namespace {
 QStringList Texts(const QWidget& parent) {

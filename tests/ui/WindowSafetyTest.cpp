@@ -16,8 +16,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
-#include <QtTest>
 #include <fstream>
 #include <sstream>
 
