@@ -12,7 +12,7 @@
 class Programmer;
 
 // One programming document: everything in which the parts of one Microchip programming
-// specification differ from those of another, behind one interface. The operation engine
+// document differ from those of another, behind one interface. The operation engine
 // walks the memories, reports progress and results, and asks the part's module how to
 // write, erase and read what is particular to it; the module drives the wire through the
 // Programmer's command layers. One file per document (Ds30262.cpp ...), chosen by the

@@ -69,7 +69,8 @@ inline std::unique_ptr<Sim::Target> LoadedChip(const std::string& device, const 
     ConfigWord16 config16;
     ConfigWords18 config18;
     MemorySettingsStore settings;
-    SelectDevice(device, ShippedIni(), SelectionTargets{record, image, config16, config18, settings});
+    SelectDevice(device, ShippedIni(),
+                 SelectionTargets{record, image, config16, config18, settings});
     std::unique_ptr<Sim::Target> chip = Sim::MakeTarget(record);
     std::string error;
     if (std::filesystem::exists(path)) {
